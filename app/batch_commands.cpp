@@ -1,0 +1,147 @@
+#include "app/batch_commands.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace zembrel {
+
+namespace {
+
+char upper_ascii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool ends_with_ci(const std::string& text, const char* suffix) {
+  const size_t n = std::strlen(suffix);
+  if (text.size() < n) return false;
+  for (size_t i = 0; i < n; ++i)
+    if (upper_ascii(text[text.size() - n + i]) != upper_ascii(suffix[i])) return false;
+  return true;
+}
+
+// Characters that need neither quotes for the archiver nor escapes for the command interpreter.
+// Bytes of multibyte characters are left out: a trail byte may be '|' or '^'.
+bool is_plain(unsigned char c) {
+  if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  return c != 0 && std::strchr("!#$%*+-./:?@[]_{}~'`\\", c) != nullptr;
+}
+
+bool quotable(const std::string& value) {
+  if (value.find_first_of("\"\r\n") != std::string::npos) return false;
+  return value.empty() || value.back() != '\\';
+}
+
+}  // namespace
+
+std::string strip_path(const std::string& path) {
+  const size_t slash = path.rfind('\\');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string folder_of(const std::string& path) {
+  const size_t slash = path.rfind('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool name_matches(const std::string& entry_name, const std::string& wanted_name) {
+  if (wanted_name.empty()) return true;
+  if (entry_name.size() != wanted_name.size()) return false;
+  for (size_t i = 0; i < entry_name.size(); ++i)
+    if (upper_ascii(entry_name[i]) != upper_ascii(wanted_name[i])) return false;
+  return true;
+}
+
+bool is_full_path(const std::string& path) {
+  if (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' && path[2] == '\\')
+    return true;
+  return path.size() > 2 && path[0] == '\\' && path[1] == '\\';
+}
+
+std::optional<RepackPaths> repack_paths(const std::string& archive, const std::string& exe_folder) {
+  const std::string name = strip_path(archive);
+  if (name.size() <= 4 || !ends_with_ci(name, ".rar")) return std::nullopt;
+  RepackPaths paths;
+  paths.work_folder_bare = folder_of(archive) + name.substr(0, name.size() - 4);
+  paths.work_folder = paths.work_folder_bare + "\\";
+  paths.output = exe_folder + "finish\\" + name;
+  return paths;
+}
+
+void CommandLine::refuse(ValueRole role) {
+  if (!refused_) refused_ = role;
+}
+
+CommandLine& CommandLine::text(const char* literal) {
+  text_ += literal;
+  return *this;
+}
+
+CommandLine& CommandLine::quoted(const std::string& value, ValueRole role) {
+  if (!quotable(value)) refuse(role);
+  text_ += '"';
+  text_ += value;
+  text_ += '"';
+  return *this;
+}
+
+CommandLine& CommandLine::password(const std::string& value, ValueRole role) {
+  text_ += "-p";
+  bool plain = true;
+  for (unsigned char c : value) plain = plain && is_plain(c);
+  if (plain) {
+    text_ += value;
+    return *this;
+  }
+  return quoted(value, role);
+}
+
+std::string CommandLine::script_line() const {
+  std::string line;
+  line.reserve(text_.size() + 8);
+  for (char c : text_) {
+    line += c;
+    if (c == '%') line += '%';
+  }
+  return line;
+}
+
+CommandLine inplace_add_line(const std::string& R, const std::string& A, const std::string& F) {
+  CommandLine c;
+  c.quoted(R, ValueRole::Archiver).text(" a ").quoted(A, ValueRole::Archive).text(" ").quoted(F, ValueRole::AddFile);
+  return c;
+}
+
+CommandLine inplace_delete_line(const std::string& R, const std::string& A, const std::string& N) {
+  CommandLine c;
+  c.quoted(R, ValueRole::Archiver).text(" d ").quoted(A, ValueRole::Archive).text(" ").quoted(N, ValueRole::DeleteName);
+  return c;
+}
+
+CommandLine comment_line(const std::string& R, const std::string& M, const std::string& target) {
+  CommandLine c;
+  c.quoted(R, ValueRole::Archiver).text(" c -z").quoted(M, ValueRole::CommentFile).text(" ");
+  c.quoted(target, ValueRole::Archive);
+  return c;
+}
+
+CommandLine lock_line(const std::string& R, const std::string& target) {
+  CommandLine c;
+  c.quoted(R, ValueRole::Archiver).text(" k ").quoted(target, ValueRole::Archive);
+  return c;
+}
+
+CommandLine unpack_line(const std::string& R, const std::string& A, const std::string& Q) {
+  CommandLine c;
+  c.quoted(R, ValueRole::Archiver).text(" x -ad -y ");
+  if (!Q.empty()) c.password(Q, ValueRole::OldPassword).text(" ");
+  c.quoted(A, ValueRole::Archive);
+  return c;
+}
+
+CommandLine pack_line(const std::string& R, const std::string& O, const std::string& V, const std::string* P) {
+  CommandLine c;
+  c.quoted(R, ValueRole::Archiver).text(" a -ep1 -df -y ");
+  if (P) c.password(*P, ValueRole::Password).text(" ");
+  c.quoted(O, ValueRole::Output).text(" ").quoted(V, ValueRole::WorkFolder);
+  return c;
+}
+
+}  // namespace zembrel

@@ -1,0 +1,67 @@
+// The archiver's command lines. Each value is written so that Rar.exe receives exactly the text
+// the user gave; a value that cannot be passed that way is refused, never mangled.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zembrel {
+
+// The part after the last backslash; the whole text if there is none.
+std::string strip_path(const std::string& path);
+
+// The folder part up to and including the last backslash; empty if there is none.
+std::string folder_of(const std::string& path);
+
+// Empty wanted names match everything; otherwise the names are equal once the bytes a..z are
+// mapped to A..Z (byte-wise, whatever the byte's place in a multibyte character).
+bool name_matches(const std::string& entry_name, const std::string& wanted_name);
+
+// "X:\..." or "\\server\..." (the archiver's folder is derived from such paths only).
+bool is_full_path(const std::string& path);
+
+// Where the unpack of an archive lands: the archiver's "x -ad" run in the archive's folder makes
+// a folder named like the archive without its final extension.
+struct RepackPaths {
+  std::string work_folder;       // W, ending in a backslash
+  std::string work_folder_bare;  // V, W without its final backslash
+  std::string output;            // O, the new archive in the finish folder
+};
+
+// Nothing when the file name does not end in ".rar" (any ASCII case) after a non-empty stem.
+std::optional<RepackPaths> repack_paths(const std::string& archive, const std::string& exe_folder);
+
+// The values that go into command lines, for naming the one that was refused.
+enum class ValueRole { Archiver, Archive, AddFile, DeleteName, CommentFile, Password, OldPassword, Output, WorkFolder };
+
+// One command line, built from template text and values.
+class CommandLine {
+ public:
+  CommandLine& text(const char* literal);
+  // "value" — refused if the value holds a quote or a line break, or ends in a backslash.
+  CommandLine& quoted(const std::string& value, ValueRole role);
+  // -pvalue, bare when every character is plain, otherwise -p"value" (refused like quoted).
+  CommandLine& password(const std::string& value, ValueRole role);
+
+  // The text as the archiver is to receive it (a child process's command line).
+  const std::string& str() const { return text_; }
+  // The same line for the batch script: the command interpreter turns "%%" back into "%".
+  std::string script_line() const;
+  std::optional<ValueRole> refused() const { return refused_; }
+
+ private:
+  void refuse(ValueRole role);
+  std::string text_;
+  std::optional<ValueRole> refused_;
+};
+
+// The templates. R is the archiver, A an archive, F a file to add, N a name to delete, M the
+// comment file, P/Q new/old password, O the output archive, V the work folder.
+CommandLine inplace_add_line(const std::string& R, const std::string& A, const std::string& F);
+CommandLine inplace_delete_line(const std::string& R, const std::string& A, const std::string& N);
+CommandLine comment_line(const std::string& R, const std::string& M, const std::string& target);
+CommandLine lock_line(const std::string& R, const std::string& target);
+CommandLine unpack_line(const std::string& R, const std::string& A, const std::string& Q);
+CommandLine pack_line(const std::string& R, const std::string& O, const std::string& V, const std::string* P);
+
+}  // namespace zembrel

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Configures and builds both trees: build/host (native, sanitizers) and build/win (mingw-w64).
+# One ctest run over build/ covers both.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+jobs="${ZEMBREL_JOBS:-2}"
+[ -f build/host/CMakeCache.txt ] || cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Debug >/dev/null
+[ -f build/win/CMakeCache.txt ] || cmake -S . -B build/win -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
+cmake --build build/host -j"$jobs"
+cmake --build build/win -j"$jobs"
+printf 'subdirs("host" "win")\n' > build/CTestTestfile.cmake

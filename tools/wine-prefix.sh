@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Prepares the project's Wine prefix once: boots it without install prompts and makes the
+# Chinese system fonts resolve to WenQuanYi Zen Hei Sharp.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+stamp="$WINEPREFIX/.zembrel-ready"
+[ -f "$stamp" ] && exit 0
+
+mkdir -p "$WINEPREFIX"
+env LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+
+reg="$(mktemp --suffix=.reg)"
+face="WenQuanYi Zen Hei Sharp"
+{
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+  for f in 宋体 新宋体 SimSun NSimSun 黑体 SimHei 微软雅黑 "Microsoft YaHei"; do
+    printf '"%s"="%s"\r\n' "$f" "$face"
+  done
+  printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+  for f in 宋体 SimSun NSimSun; do
+    printf '"%s"="%s"\r\n' "$f" "$face"
+  done
+} | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
+zwine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+wineserver -w
+rm -f "$reg"
+touch "$stamp"
