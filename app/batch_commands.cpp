@@ -112,6 +112,8 @@ CommandLine inplace_add_line(const std::string& R, const std::string& A, const s
 CommandLine inplace_delete_line(const std::string& R, const std::string& A, const std::string& N) {
   CommandLine c;
   c.quoted(R, ValueRole::Archiver).text(" d ").quoted(A, ValueRole::Archive).text(" ").quoted(N, ValueRole::DeleteName);
+  // The archiver would take such a name for a switch or a list file, not for a file name.
+  if (!N.empty() && (N[0] == '-' || N[0] == '@')) c.refuse(ValueRole::DeleteName);
   return c;
 }
 

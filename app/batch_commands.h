@@ -49,8 +49,10 @@ class CommandLine {
   std::string script_line() const;
   std::optional<ValueRole> refused() const { return refused_; }
 
- private:
+  // Marks the line as refused for this value (the first refusal is kept).
   void refuse(ValueRole role);
+
+ private:
   std::string text_;
   std::optional<ValueRole> refused_;
 };
@@ -58,6 +60,7 @@ class CommandLine {
 // The templates. R is the archiver, A an archive, F a file to add, N a name to delete, M the
 // comment file, P/Q new/old password, O the output archive, V the work folder.
 CommandLine inplace_add_line(const std::string& R, const std::string& A, const std::string& F);
+// A delete name starting with '-' or '@' is refused too.
 CommandLine inplace_delete_line(const std::string& R, const std::string& A, const std::string& N);
 CommandLine comment_line(const std::string& R, const std::string& M, const std::string& target);
 CommandLine lock_line(const std::string& R, const std::string& target);

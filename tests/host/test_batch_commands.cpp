@@ -96,6 +96,9 @@ TEST(Templates, RefuseQuotesLineBreaksAndTrailingBackslashesInQuotedValues) {
   EXPECT_EQ(comment_line("R", "C:\\n\r\n.txt", "A").refused(), ValueRole::CommentFile);
   EXPECT_EQ(lock_line("R\"", "A").refused(), ValueRole::Archiver);
   EXPECT_FALSE(inplace_delete_line("R", "A", "").refused());
+  EXPECT_EQ(inplace_delete_line("R", "A", "-df").refused(), ValueRole::DeleteName);
+  EXPECT_EQ(inplace_delete_line("R", "A", "@list.txt").refused(), ValueRole::DeleteName);
+  EXPECT_FALSE(inplace_delete_line("R", "A", "a-b@c.txt").refused());
 }
 
 }  // namespace
