@@ -1,0 +1,124 @@
+// The main window: every control of the job, the commands that fill the lists and start, save
+// and end the work. Its controls are the job's fields (JobFields); it is also the window the run
+// and the start-up loading report to.
+#pragma once
+
+#include <string>
+
+#include "app/job_platform.h"
+#include "app/job_settings.h"
+#include "app/settings_store.h"
+#include "framework/dialogs.h"
+#include "framework/forms.h"
+
+namespace zembrel {
+
+// A list control seen as one of the job's lists.
+class ListBoxTextList final : public TextList {
+ public:
+  explicit ListBoxTextList(zfw::TListBox*& box) : box_(box) {}
+  int count() const override { return box_->Items().Count(); }
+  std::string at(int index) const override { return box_->Items().Get(index); }
+  void append(const std::string& text) override { box_->Items().Add(text); }
+  void clear() override { box_->Items().Clear(); }
+
+ private:
+  zfw::TListBox*& box_;
+};
+
+class Tmain_frm final : public zfw::TForm, public JobFields, public JobView, public StartupView {
+  ZFW_CLASS(Tmain_frm)
+ public:
+  // folder: where the settings, the lists, batch.bat and finish\ live (the executable's folder).
+  explicit Tmain_frm(zfw::TComponent* owner);
+  Tmain_frm(zfw::TComponent* owner, std::string folder);
+  ~Tmain_frm() override;
+
+  // JobFields
+  std::string rarname() const override { return edt_open->Text(); }
+  int rarmethod() const override { return RadioGroup1->ItemIndex(); }
+  std::string annname() const override { return edt_ann->Text(); }
+  bool passwordcheck() const override { return ck_pass->Checked(); }
+  std::string password() const override { return edt_pass->Text(); }
+  std::string old_password() const override { return lbledt_old_pass->Text(); }
+  bool lockcheck() const override { return ck_lock->Checked(); }
+  bool saveexit() const override { return ck_saveexit->Checked(); }
+  void set_rarname(const std::string& v) override { edt_open->SetText(v); }
+  void set_rarmethod(int v) override { RadioGroup1->SetItemIndex(v); }
+  void set_annname(const std::string& v) override { edt_ann->SetText(v); }
+  void set_passwordcheck(bool v) override { ck_pass->SetChecked(v); }
+  void set_password(const std::string& v) override { edt_pass->SetText(v); }
+  void set_old_password(const std::string& v) override { lbledt_old_pass->SetText(v); }
+  void set_lockcheck(bool v) override { ck_lock->SetChecked(v); }
+  void set_saveexit(bool v) override { ck_saveexit->SetChecked(v); }
+  TextList& add_list() override { return add_list_; }
+  TextList& del_list() override { return del_list_; }
+  TextList& rar_list() override { return rar_list_; }
+  TextList& work_list() override { return work_list_; }
+
+  // JobView
+  void set_go_enabled(bool enabled) override { btn_go->SetEnabled(enabled); }
+  void report_empty_archive_list() override;
+  void report_skipped(const std::vector<SkippedArchive>& skipped) override;
+
+  // StartupView
+  void set_password_edit_visible(bool visible) override { edt_pass->SetVisible(visible); }
+  void set_status_date(const std::string& text) override { StatusBar1->Panel(0).SetText(text); }
+
+  const std::string& folder() const { return folder_; }
+
+  // Handlers, as the description names them.
+  void add_fileExecute(zfw::TObject* sender);
+  void add_delExecute(zfw::TObject* sender);
+  void add_clearExecute(zfw::TObject* sender);
+  void del_addExecute(zfw::TObject* sender);
+  void del_delExecute(zfw::TObject* sender);
+  void del_clearExecute(zfw::TObject* sender);
+  void show_addExecute(zfw::TObject* sender);
+  void show_delExecute(zfw::TObject* sender);
+  void show_clearExecute(zfw::TObject* sender);
+  void img_rarnameExecute(zfw::TObject* sender);
+  void img_annnameExecute(zfw::TObject* sender);
+  void passwordclickExecute(zfw::TObject* sender);
+  void act_goExecute(zfw::TObject* sender);
+  void act_saveExecute(zfw::TObject* sender);
+  void new_helpExecute(zfw::TObject* sender);
+  void act_exitExecute(zfw::TObject* sender);
+  void edt_passClick(zfw::TObject* sender);
+  void FormCreate(zfw::TObject* sender);
+  void FormDestroy(zfw::TObject* sender);
+
+  zfw::TRadioGroup* RadioGroup1 = nullptr;
+  zfw::TGroupBox *GpB_add = nullptr, *GpB_del = nullptr, *GpB_set = nullptr, *GpB_list = nullptr;
+  zfw::TListBox *Ltb_add = nullptr, *Ltb_del = nullptr, *Ltb_rar = nullptr, *Ltb_show = nullptr;
+  zfw::TBitBtn *btn_add_add = nullptr, *btn_add_del = nullptr, *btn_add_clear = nullptr;
+  zfw::TBitBtn *btn_del_add = nullptr, *btn_del_del = nullptr, *btn_del_clear = nullptr;
+  zfw::TBitBtn *btn_show_add = nullptr, *btn_show_del = nullptr, *btn_show_clear = nullptr, *btn_go = nullptr;
+  zfw::TLabel *lab_edt_del = nullptr, *lab_rar = nullptr, *Label1 = nullptr;
+  zfw::TEdit *edt_del = nullptr, *edt_open = nullptr, *edt_ann = nullptr, *edt_pass = nullptr;
+  zfw::TImage *Image1 = nullptr, *Image2 = nullptr;
+  zfw::TCheckBox *ck_lock = nullptr, *ck_pass = nullptr, *ck_saveexit = nullptr;
+  zfw::TLabeledEdit* lbledt_old_pass = nullptr;
+  zfw::TStatusBar* StatusBar1 = nullptr;
+  zfw::TMainMenu* MainMenu1 = nullptr;
+  zfw::TActionList* ActionList1 = nullptr;
+  zfw::TOpenDialog *OpenDialog1 = nullptr, *OpenDialog2 = nullptr, *OpenDialog3 = nullptr, *OpenDialog4 = nullptr,
+                   *OpenDialog5 = nullptr;
+
+ protected:
+  void BindComponents() override;
+
+ private:
+  void register_methods();
+  void append_chosen(zfw::TOpenDialog& dialog, zfw::TListBox& list, bool names_only);
+  std::string folder_;
+  ListBoxTextList add_list_{Ltb_add}, del_list_{Ltb_del}, rar_list_{Ltb_rar}, work_list_{Ltb_show};
+};
+
+// The program's main window, once created.
+extern Tmain_frm* main_frm;
+
+// The confirmation asked on exit when ck_saveexit is ticked.
+extern const char kExitSaveQuestion[];
+
+}  // namespace zembrel
