@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/job_platform.h"
+#include "tests/common/recording_job_view.h"
 
 namespace zembrel::e2e {
 
@@ -57,16 +58,7 @@ bool archive_opens_with(const std::string& archive, const std::string& password)
 // Waits until the command interpreters this process started have ended.
 bool wait_for_launched_scripts(DWORD timeout_ms = 180000);
 
-// Records what a run reports to its window.
-struct RecordingView final : JobView {
-  std::vector<std::string> events;
-  std::vector<SkippedArchive> skipped;
-  void set_go_enabled(bool enabled) override { events.push_back(enabled ? "go on" : "go off"); }
-  void report_empty_archive_list() override { events.push_back("empty list"); }
-  void report_skipped(const std::vector<SkippedArchive>& s) override {
-    events.push_back("skipped");
-    skipped = s;
-  }
-};
+using testing::RecordingView;
+
 
 }  // namespace zembrel::e2e

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/batch_run.h"
+#include "tests/common/recording_job_view.h"
 
 namespace zembrel::testing {
 
@@ -97,15 +98,5 @@ inline std::unique_ptr<ScriptFile> FakeJobPlatform::open_append(const std::strin
   return std::make_unique<FakeScript>(*this, p);
 }
 
-struct RecordingView final : JobView {
-  std::vector<std::string> events;
-  std::vector<SkippedArchive> skipped;
-  void set_go_enabled(bool enabled) override { events.push_back(enabled ? "go on" : "go off"); }
-  void report_empty_archive_list() override { events.push_back("empty list"); }
-  void report_skipped(const std::vector<SkippedArchive>& s) override {
-    events.push_back("skipped");
-    skipped = s;
-  }
-};
 
 }  // namespace zembrel::testing
