@@ -1,0 +1,118 @@
+// Walks the windows for screenshots: each step opens a window as a user would and saves the
+// screen (a Wine virtual desktop) as a BMP in the folder given as the argument.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/frm_main.h"
+#include "app/help_frm.h"
+#include "tests/win/ui/ui_driver.h"
+
+using namespace zembrel;
+using namespace zembrel::ui;
+using namespace zfw;
+
+namespace {
+
+std::string g_out;
+
+void save_screen(const std::string& name) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  WindowDc screen(nullptr);
+  TBitmap shot(w, h, pf24bit);
+  BitBlt(shot.Canvas().Handle(), 0, 0, w, h, screen.get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  std::ofstream f(g_out + "\\" + name + ".bmp", std::ios::binary);
+  const unsigned row = static_cast<unsigned>(shot.RowBytes()), size = 54 + row * h;
+  unsigned char head[54] = {'B', 'M'};
+  auto put = [&](int at, unsigned v) { for (int i = 0; i < 4; ++i) head[at + i] = static_cast<unsigned char>(v >> (8 * i)); };
+  put(2, size);
+  put(10, 54);
+  put(14, 40);
+  put(18, static_cast<unsigned>(w));
+  put(22, static_cast<unsigned>(-h));
+  head[26] = 1;
+  head[28] = 24;
+  f.write(reinterpret_cast<char*>(head), 54);
+  for (int y = 0; y < h; ++y) f.write(reinterpret_cast<char*>(shot.ScanLine(y)), row);
+}
+
+// Saves the screen once a window of the class is up, then closes it with close(window).
+Answerer::Answer shoot(const std::string& name, Answerer::Answer close) {
+  return [name, close](HWND w) {
+    pump(400);
+    save_screen(name);
+    close(w);
+  };
+}
+
+Answerer::Answer close_window() {
+  return [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); };
+}
+
+void pick_menu(Tmain_frm& f, int index) { PostMessageA(f.Handle(), WM_COMMAND, f.MainMenu1->Items().Items(index)->Command(), 0); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  g_out = argv[1];  // where the pictures go
+  const std::string folder = std::string(argv[2]) + "\\";
+  Application().Initialize();
+  Tmain_frm* form = CreateForm<Tmain_frm>(nullptr, folder);
+  form->Show();
+  pump(800);
+  save_screen("main_empty");
+
+  for (const char* f : {"D:\\Data\\pack.rar", "D:\\Data\\photos_2019.rar", "D:\\Archive\\books.rar"}) form->Ltb_rar->Items().Add(f);
+  for (const char* f : {"C:\\Docs\\readme.txt", "C:\\Docs\\license.txt"}) form->Ltb_add->Items().Add(f);
+  for (const char* f : {"old.txt", "Thumbs.db"}) form->Ltb_del->Items().Add(f);
+  SendMessageA(form->ck_pass->Handle(), BM_CLICK, 0, 0);
+  SetWindowTextA(form->lbledt_old_pass->Handle(), "1234");
+  pump(400);
+  save_screen("main_filled");
+
+  {
+    Answerer help("Tfrm_help", {shoot("help", close_window())});
+    pick_menu(*form, 2);
+    pump_until([&] { return help.answered() == 1 && !frm_help; }, 10000);
+  }
+  struct {
+    TBitBtn* button;
+    TImage* image;
+    const char* name;
+  } dialogs[] = {{form->btn_add_add, nullptr, "open_dialog1"}, {form->btn_del_add, nullptr, "open_dialog2"},
+                 {form->btn_show_add, nullptr, "open_dialog3"}, {nullptr, form->Image1, "open_dialog4"},
+                 {nullptr, form->Image2, "open_dialog5"}};
+  for (auto& d : dialogs) {
+    Answerer dialog("#32770", {shoot(d.name, cancel_dialog())});
+    if (d.button) PostMessageA(d.button->Handle(), BM_CLICK, 0, 0);
+    else d.image->Click();
+    pump_until([&] { return dialog.answered() == 1; }, 10000);
+    pump(300);
+  }
+  {
+    Answerer box("#32770", {shoot("save_message", [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); })});
+    pick_menu(*form, 0);
+    pump_until([&] { return box.answered() == 1; }, 10000);
+    pump(300);
+  }
+  {
+    form->Ltb_rar->Items().Clear();
+    Answerer box("#32770", {shoot("empty_archive_list", [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); })});
+    PostMessageA(form->btn_go->Handle(), BM_CLICK, 0, 0);
+    pump_until([&] { return box.answered() == 1; }, 10000);
+    pump(300);
+  }
+  {
+    SendMessageA(form->ck_saveexit->Handle(), BM_CLICK, 0, 0);
+    Answerer confirm("TMessageForm", {shoot("confirm", press_key(VK_ESCAPE))});
+    pick_menu(*form, 3);
+    pump_until([&] { return confirm.answered() == 1; }, 10000);
+    pump(300);
+  }
+  delete form;
+  return 0;
+}
