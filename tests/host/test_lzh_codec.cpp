@@ -286,7 +286,9 @@ TEST(LzhTree, RebuildPlacesNewNodesAfterEqualCounts) {
     EXPECT_EQ(rebuilt.son[i], start.son[i]) << i;
   }
   for (int i = 0; i < kTreeSize + kSymbols; ++i) {
-    if (i != kRoot) EXPECT_EQ(rebuilt.prnt[i], start.prnt[i]) << i;
+    if (i != kRoot) {
+      EXPECT_EQ(rebuilt.prnt[i], start.prnt[i]) << i;
+    }
   }
 }
 

@@ -170,8 +170,8 @@ std::vector<std::uint8_t> LzhPack(std::span<const std::uint8_t> data, const LzhP
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
 
   // The history: kRingStart spaces (the decoder's initial ring), then the data.
-  std::vector<std::uint8_t> text(kRingStart, 0x20);
-  text.insert(text.end(), data.begin(), data.end());
+  std::vector<std::uint8_t> text(kRingStart + data.size(), 0x20);
+  std::copy(data.begin(), data.end(), text.begin() + kRingStart);
 
   BitSink sink(out);
   SymbolCoder symbols;
