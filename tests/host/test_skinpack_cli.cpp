@@ -163,7 +163,7 @@ TEST_F(SkinpackCli, BitmapsRoundTripInEveryFormat) {
 TEST_F(SkinpackCli, RandomFilesOfManySizesRoundTrip) {
   std::mt19937 rng(21);
   std::vector<std::string> names;
-  std::string list_text;
+  std::string list_text = "# random entries\n\n";
   for (std::size_t size : {0u, 1u, 2u, 3u, 60u, 61u, 4095u, 4096u, 4097u, 12345u, 100000u}) {
     Bytes b(size);
     for (auto& x : b) x = static_cast<std::uint8_t>(rng() % (size % 2 ? 256 : 5));
@@ -171,7 +171,6 @@ TEST_F(SkinpackCli, RandomFilesOfManySizesRoundTrip) {
     WriteAll(root_ / "src" / names.back(), b);
     list_text += "src/" + names.back() + "\r\n";
   }
-  list_text = "# random entries\n\n" + list_text;
   WriteAll(root_ / "in.lst", Bytes(list_text.begin(), list_text.end()));
   ASSERT_EQ(Run({"pack", P("r.skn"), "--list", P("in.lst")}), 0) << err_.str();
   ASSERT_EQ(Run({"unpack", P("r.skn"), P("out")}), 0) << err_.str();
