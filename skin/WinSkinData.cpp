@@ -109,8 +109,9 @@ void TSkinData::SetActive(bool value) {
   if (value == active_) return;
   active_ = value;
   if (ComponentState() & (zfw::csDesigning | zfw::csReading)) return;
-  if (form_type_ == sfDialog || form_type_ == sfDLL) return;
-  TSkinManage& manager = CreateSkinManager();
+  // Before Loaded has made the manager there is nothing to ask; Loaded acts on the stored value.
+  if (form_type_ == sfDialog || form_type_ == sfDLL || !SkinManager) return;
+  TSkinManage& manager = *SkinManager;
   if (form_type_ == sfMainform) {
     if (value && loading_) return;
     manager.FActionSkinData = this;

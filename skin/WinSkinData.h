@@ -23,6 +23,7 @@ class TControl;
 namespace zembrel {
 
 class TQuickIni;
+class TSkinData;
 class TSkinReader;
 struct SkinDefinitionSource;
 
@@ -49,7 +50,7 @@ inline constexpr const char* kSkinDataVersion = "4.50.01.03";
 // Lets the application decide whether a window of that class is skinned.
 using TFormSkinEvent = std::function<void(zfw::TObject* sender, const std::string& aName, bool& DoSkin)>;
 // Raised when a control gets a control skin; the handler may supply the control skin itself.
-using TSkinControlEvent = std::function<void(zfw::TComponent* sender, class TSkinData* skinData, zfw::TControl* form,
+using TSkinControlEvent = std::function<void(zfw::TComponent* sender, TSkinData* skinData, zfw::TControl* form,
                                              zfw::TControl* control, const std::string& controlClass,
                                              zfw::TComponent*& skinnedControl)>;
 // Raised by a form skin before and after it skins a window.

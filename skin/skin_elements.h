@@ -23,10 +23,10 @@ class TDataSkinObject {
   int TopHeight = 0;
   int RightWidth = 0;
   int BottomHeight = 0;
-  zfw::TBitmap Image;  // the image; empty when the definition named none the skin holds
-  int Trans = 0;      // non-zero: drawn with magenta as the transparent colour
-  int Tile = 0;       // 1: the middle is tiled, 0: stretched (frame borders: their Stretch value)
-  std::string Name;   // the section (or built-in) name
+  zfw::TBitmap Image;  // empty when the definition names none the skin holds
+  int Trans = 0;       // non-zero: drawn with magenta as the transparent colour
+  int Tile = 0;        // 1: the middle is tiled, 0: stretched (frame borders: their Stretch value)
+  std::string Name;    // the section (or built-in) name
   int FrameCount = 0;  // how many equal state frames the image holds
   int Style = 0;
   int NormalColour = -1;
@@ -66,7 +66,7 @@ class TDataSkinTitle : public TDataSkinObject {
   int FontHeight = 14;
   int TXTBackleft = 0;
   int TXTBackRight = 0;
-  SkinColor ActiveTextColor = kSkinColorNotGiven;    // kSkinColorNotGiven: not given
+  SkinColor ActiveTextColor = kSkinColorNotGiven;  // kSkinColorNotGiven: the skin gives none
   SkinColor InactiveTextColor = kSkinColorNotGiven;
 };
 

@@ -61,16 +61,20 @@ struct FixtureSkin {
     entries.push_back({"skin.ini", std::vector<uint8_t>(definition.begin(), definition.end())});
     return skinpack::PackSkin(format, entries);
   }
-  // The SkinStream value: a 32-bit length, then the packed skin.
-  std::vector<uint8_t> Stored(int32_t format = kSkinFormat40000) const {
-    const std::vector<uint8_t> packed = Packed(format);
-    std::vector<uint8_t> out(4 + packed.size());
-    const int32_t n = static_cast<int32_t>(packed.size());
-    std::memcpy(out.data(), &n, 4);
-    std::memcpy(out.data() + 4, packed.data(), packed.size());
-    return out;
-  }
+  std::vector<uint8_t> Stored(int32_t format = kSkinFormat40000) const;
 };
+
+// A SkinStream value: a 32-bit length (stated, which need not be the truth), then the bytes.
+inline std::vector<uint8_t> StoredStream(int32_t stated_length, const uint8_t* bytes, size_t size) {
+  std::vector<uint8_t> out(4 + size);
+  std::memcpy(out.data(), &stated_length, 4);
+  if (size) std::memcpy(out.data() + 4, bytes, size);
+  return out;
+}
+inline std::vector<uint8_t> StoredStream(const std::vector<uint8_t>& packed) {
+  return StoredStream(static_cast<int32_t>(packed.size()), packed.data(), packed.size());
+}
+inline std::vector<uint8_t> FixtureSkin::Stored(int32_t format) const { return StoredStream(Packed(format)); }
 
 inline void LoadFixture(TSkinData& data, const FixtureSkin& skin) { data.ReadSkinStream(skin.Stored()); }
 

@@ -114,12 +114,7 @@ TEST(SkinDataComponent, MalformedStoredSkinsAreRefused) {
   ManagerReset reset;
   RegisterSkinDataClass();
   const std::vector<uint8_t> packed = SmallSkin().Packed();
-  auto with_length = [&](int32_t n, size_t keep) {
-    std::vector<uint8_t> v(4);
-    std::memcpy(v.data(), &n, 4);
-    v.insert(v.end(), packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(keep));
-    return v;
-  };
+  auto with_length = [&](int32_t n, size_t keep) { return StoredStream(n, packed.data(), keep); };
   const struct {
     const char* what;
     std::vector<uint8_t> stored;
@@ -152,11 +147,7 @@ TEST(SkinDataComponent, AContainerOfAnotherFormatShowsTheNoticeAndLoadsNothing) 
   std::vector<uint8_t> container = skinpack::BuildSkinContainer(kSkinFormat40000, entries);
   const int32_t other = 12345;
   std::memcpy(container.data(), &other, 4);
-  const std::vector<uint8_t> packed = skinpack::LzhPack(container);
-  std::vector<uint8_t> stored(4);
-  const int32_t n = static_cast<int32_t>(packed.size());
-  std::memcpy(stored.data(), &n, 4);
-  stored.insert(stored.end(), packed.begin(), packed.end());
+  const std::vector<uint8_t> stored = StoredStream(skinpack::LzhPack(container));
 
   std::vector<std::string> notices;
   SkinNoticeHandler old = SetSkinNoticeHandler([&](const std::string& text) { notices.push_back(text); });
