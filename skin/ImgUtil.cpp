@@ -110,7 +110,8 @@ colour::GradientRing& GradientTables() {
 }
 
 void GradientFill(HDC dc, const RECT& rect, zfw::TColor start, int direction, zfw::TColor end) {
-  if (!RectVisible(dc, &rect)) return;
+  // An inverted or empty rectangle has no lines; RectVisible alone would accept it reordered.
+  if (rect.right <= rect.left || rect.bottom <= rect.top || !RectVisible(dc, &rect)) return;
   const COLORREF from = resolve(start), to = resolve(end);
   RECT clip{};
   GetClipBox(dc, &clip);

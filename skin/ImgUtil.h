@@ -38,7 +38,8 @@ inline constexpr int kGradientLeftToRight = 0;  // vertical lines, left to right
 inline constexpr int kGradientTopToBottom = 1;  // horizontal lines, top to bottom (any non-zero)
 
 // Fills the rectangle one line at a time from start to end. Only the lines inside the DC's clip
-// box are painted, with the colours they have in the whole gradient.
+// box are painted, with the colours they have in the whole gradient; an empty or inverted
+// rectangle paints nothing.
 void GradientFill(HDC dc, const RECT& rect, zfw::TColor start, int direction, zfw::TColor end);
 // The process-wide ring of gradient tables behind GradientFill.
 colour::GradientRing& GradientTables();
