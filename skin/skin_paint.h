@@ -26,11 +26,11 @@ struct Margins {
 };
 
 // Frame k of n in an image, by the strip rule (integer division).
-struct FrameRect {
+struct ElementFrame {
   int x = 0, y = 0, width = 0, height = 0;
 };
 // False for an empty image, n < 1, k outside 1..n or a frame of no size.
-bool StripFrame(const zfw::TBitmap& image, bool vertical, int frame_count, int frame, FrameRect& out);
+bool StripFrame(const zfw::TBitmap& image, bool vertical, int frame_count, int frame, ElementFrame& out);
 
 // ---- the shared work bitmap ----
 // One process-wide bitmap and string list, made by the first StartSkinPaint and freed by the
