@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/controls.h"
+
 namespace zembrel {
 namespace {
 
@@ -72,7 +74,11 @@ std::vector<std::string>* WorkStrings() { return g_work_strings.get(); }
 
 zfw::TBitmap* SizeWorkBitmap(int width, int height) {
   if (!g_work_bitmap) return nullptr;
-  g_work_bitmap->SetSize(width, height, zfw::pf24bit);
+  try {
+    g_work_bitmap->SetSize(width, height, zfw::pf24bit);
+  } catch (const zfw::EGraphicError&) {
+    return nullptr;
+  }
   // A new size means a new canvas, which starts in the default stretch mode.
   SetStretchBltMode(g_work_bitmap->Canvas().Handle(), COLORONCOLOR);
   return g_work_bitmap.get();

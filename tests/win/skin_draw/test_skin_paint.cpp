@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 #include <utility>
@@ -252,10 +253,10 @@ TEST_F(BlitBranchReset, BothTransparentBlitBranchesGiveTheSamePicture) {
   std::vector<uint32_t> background;
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 5; ++x) background.push_back(ground(x, y));
-  for (const RECT& dest : {RECT{1, 1, 4, 3}, RECT{1, 1, 3, 2}, RECT{3, 1, 1, 3}}) {
+  for (const RECT& dest : {RECT{1, 1, 4, 3}, RECT{1, 1, 3, 2}, RECT{0, 0, 5, 4}, RECT{3, 1, 1, 3}}) {
     std::vector<uint32_t> expected = background;
-    for (int y = dest.top; y < dest.bottom; ++y)
-      for (int x = dest.left; x < dest.right; ++x) {
+    for (int y = dest.top; y < std::min(dest.bottom, dest.top + 2); ++y)
+      for (int x = dest.left; x < std::min(dest.right, dest.left + 3); ++x) {
         const uint32_t p = image->Pixel(x - dest.left, y - dest.top);
         if (p != Key) expected[y * 5 + x] = p;
       }
@@ -421,6 +422,8 @@ TEST(WorkBitmap, LivesFromTheFirstStartToTheLastStop) {
   ASSERT_EQ(SizeWorkBitmap(8, 3), work);
   EXPECT_EQ(std::make_pair(work->Width(), work->Height()), std::make_pair(8, 3));
   EXPECT_EQ(GetStretchBltMode(work->Canvas().Handle()), COLORONCOLOR);
+  EXPECT_EQ(SizeWorkBitmap(40000, 1), nullptr);  // refused, the bitmap kept
+  EXPECT_EQ(work->Width(), 8);
   StopSkinPaint();
   EXPECT_EQ(WorkBitmap(), nullptr);
   EXPECT_EQ(WorkStrings(), nullptr);
