@@ -331,7 +331,8 @@ void TCustomForm::SetActiveControl(TWinControl* c) {
   if (!c->CanFocus()) return;
   if (HandleAllocated() && visible_) {
     ::SetFocus(c->Handle());
-    if (GetFocus() == c->Handle()) FocusChanged(c);
+    // WM_SETFOCUS has told the form already, unless the control had the focus before.
+    if (GetFocus() == c->Handle() && active_control_ != c) FocusChanged(c);
   } else {
     active_control_ = c;
   }

@@ -11,5 +11,5 @@ if(WIN32)
     skin_paint.cpp
     skin_mask.cpp)
   target_include_directories(zembrel_skin_draw PUBLIC "${ZEMBREL_ROOT}")
-  target_link_libraries(zembrel_skin_draw PUBLIC zembrel_framework zembrel_colour gdi32 user32 msimg32)
+  target_link_libraries(zembrel_skin_draw PUBLIC zembrel_framework zembrel_colour gdi32 user32)
 endif()

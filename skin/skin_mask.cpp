@@ -31,7 +31,9 @@ void TransparentBlit(HDC dc, const RECT& dest, zfw::TBitmap& image, zfw::TColor 
     return;
   zfw::TBitmap mask;
   make_key_mask(mask, image, zfw::ColorToRGB(key));
-  const int w = dest.right - dest.left, h = dest.bottom - dest.top;
+  // Beyond the image there is nothing to copy, and MaskBlt wants a mask as large as the copy.
+  const int w = std::min<int>(dest.right - dest.left, image.Width());
+  const int h = std::min<int>(dest.bottom - dest.top, image.Height());
   HDC src = image.Canvas().Handle();
   const bool mask_blt = g_blit_branch == BlitBranch::kPlatform ? IsNtPlatform() : g_blit_branch == BlitBranch::kMaskBlt;
   if (mask_blt) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/controls.h"
+
 namespace zembrel {
 namespace {
 
@@ -44,11 +46,11 @@ void put(HDC dc, const RECT& dest, zfw::TBitmap& bitmap, bool transparent) {
 
 }  // namespace
 
-bool StripFrame(const zfw::TBitmap& image, bool vertical, int frame_count, int frame, FrameRect& out) {
+bool StripFrame(const zfw::TBitmap& image, bool vertical, int frame_count, int frame, ElementFrame& out) {
   if (image.Empty() || frame_count < 1 || frame < 1 || frame > frame_count) return false;
   const int w = image.Width(), h = image.Height();
-  if (vertical) out = FrameRect{0, (frame - 1) * (h / frame_count), w, h / frame_count};
-  else out = FrameRect{(frame - 1) * (w / frame_count), 0, w / frame_count, h};
+  if (vertical) out = ElementFrame{0, (frame - 1) * (h / frame_count), w, h / frame_count};
+  else out = ElementFrame{(frame - 1) * (w / frame_count), 0, w / frame_count, h};
   return out.width > 0 && out.height > 0;
 }
 
@@ -72,7 +74,11 @@ std::vector<std::string>* WorkStrings() { return g_work_strings.get(); }
 
 zfw::TBitmap* SizeWorkBitmap(int width, int height) {
   if (!g_work_bitmap) return nullptr;
-  g_work_bitmap->SetSize(width, height, zfw::pf24bit);
+  try {
+    g_work_bitmap->SetSize(width, height, zfw::pf24bit);
+  } catch (const zfw::EGraphicError&) {
+    return nullptr;
+  }
   // A new size means a new canvas, which starts in the default stretch mode.
   SetStretchBltMode(g_work_bitmap->Canvas().Handle(), COLORONCOLOR);
   return g_work_bitmap.get();
@@ -82,7 +88,7 @@ zfw::TBitmap* SizeWorkBitmap(int width, int height) {
 
 std::unique_ptr<zfw::TBitmap> RenderElement(const RECT& size, zfw::TBitmap& image, const Margins& margins,
                                             bool vertical, bool tile, int frame_count, int frame) {
-  FrameRect f;
+  ElementFrame f;
   if (!StripFrame(image, vertical, frame_count, frame, f)) return nullptr;
   const int W = width_of(size), H = height_of(size);
   std::unique_ptr<zfw::TBitmap> result = work_bitmap(W, H);
@@ -125,7 +131,7 @@ void PaintElement(HDC dc, const RECT& dest, zfw::TBitmap& image, bool vertical, 
 }
 
 void DrawStripFrame(HDC dc, const RECT& dest, zfw::TBitmap& image, bool transparent, int frame_count, int frame) {
-  FrameRect f;
+  ElementFrame f;
   if (inverted(dest) || !StripFrame(image, false, frame_count, frame, f)) return;
   auto work = work_bitmap(width_of(dest), height_of(dest));
   if (!work) return;
@@ -135,7 +141,7 @@ void DrawStripFrame(HDC dc, const RECT& dest, zfw::TBitmap& image, bool transpar
 }
 
 void DrawCentredFrame(HDC dc, const RECT& dest, zfw::TBitmap& image, bool transparent, int frame_count, int frame) {
-  FrameRect f;
+  ElementFrame f;
   if (inverted(dest) || !StripFrame(image, false, frame_count, frame, f)) return;
   auto work = work_bitmap(f.width, f.height);
   if (!work) return;
@@ -147,7 +153,7 @@ void DrawCentredFrame(HDC dc, const RECT& dest, zfw::TBitmap& image, bool transp
 
 void DrawThreePart(HDC dc, const RECT& dest, zfw::TBitmap& image, bool vertical, int frame_count, int frame,
                    const Margins& margins) {
-  FrameRect f;
+  ElementFrame f;
   if (inverted(dest) || !StripFrame(image, vertical, frame_count, frame, f)) return;
   const Margins m = non_negative(margins);
   const int dw = width_of(dest), dh = height_of(dest);
@@ -166,7 +172,7 @@ void DrawThreePart(HDC dc, const RECT& dest, zfw::TBitmap& image, bool vertical,
 
 void DrawThreePartTiled(zfw::TCanvas& canvas, const RECT& dest, zfw::TBitmap& image, bool vertical,
                         bool transparent, int frame_count, int frame, const Margins& margins) {
-  FrameRect f;
+  ElementFrame f;
   if (inverted(dest) || !StripFrame(image, vertical, frame_count, frame, f)) return;
   auto work = work_bitmap(width_of(dest), height_of(dest));
   if (!work) return;

@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/controls.h"
 #include "framework/graphics.h"
 #include "framework/handles.h"
+
+namespace zfw {
+class TControl;
+}
 
 namespace zembrel {
 
@@ -26,11 +29,11 @@ struct Margins {
 };
 
 // Frame k of n in an image, by the strip rule (integer division).
-struct FrameRect {
+struct ElementFrame {
   int x = 0, y = 0, width = 0, height = 0;
 };
 // False for an empty image, n < 1, k outside 1..n or a frame of no size.
-bool StripFrame(const zfw::TBitmap& image, bool vertical, int frame_count, int frame, FrameRect& out);
+bool StripFrame(const zfw::TBitmap& image, bool vertical, int frame_count, int frame, ElementFrame& out);
 
 // ---- the shared work bitmap ----
 // One process-wide bitmap and string list, made by the first StartSkinPaint and freed by the
@@ -39,7 +42,8 @@ void StartSkinPaint();
 void StopSkinPaint();
 zfw::TBitmap* WorkBitmap();
 std::vector<std::string>* WorkStrings();
-// Sizes the work bitmap (24 bits) and sets its stretch mode to COLORONCOLOR; null when stopped.
+// Sizes the work bitmap (24 bits) and sets its stretch mode to COLORONCOLOR; null when stopped
+// or for a size the framework refuses (the bitmap is then left as it was).
 zfw::TBitmap* SizeWorkBitmap(int width, int height);
 // Holds a start for its lifetime.
 class SkinPaintUser {
@@ -75,7 +79,8 @@ void DrawThreePartTiled(zfw::TCanvas& canvas, const RECT& dest, zfw::TBitmap& im
 void TileRect(zfw::TCanvas& canvas, const RECT& dest, zfw::TBitmap& image, const RECT& source);
 
 // ---- colour keys and regions ----
-// The image drawn unscaled at dest (dest's size), pixels of the key colour left out.
+// The image drawn unscaled at dest (dest's size, at most the image's), pixels of the key colour
+// left out.
 void TransparentBlit(HDC dc, const RECT& dest, zfw::TBitmap& image, zfw::TColor key);
 // Which way TransparentBlit goes: MaskBlt (NT) or three raster operations (9x). Follows
 // IsNtPlatform() unless forced; for tests that compare the two.

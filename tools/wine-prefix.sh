@@ -4,7 +4,18 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 stamp="$WINEPREFIX/.zembrel-ready"
-[ -f "$stamp" ] && exit 0
+
+# This Wine does not read the fonts it ships (fonts-wine) from its own data folder; copied into
+# the prefix's Fonts folder they are found. Marlett draws the caption buttons' glyphs.
+copy_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -d "$fonts" ] && [ -d /usr/share/wine/fonts ] || return 0
+  cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+}
+if [ -f "$stamp" ]; then
+  copy_wine_fonts
+  exit 0
+fi
 
 mkdir -p "$WINEPREFIX"
 env LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1 || true
@@ -26,4 +37,5 @@ face="WenQuanYi Zen Hei Sharp"
 zwine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 wineserver -w
 rm -f "$reg"
+copy_wine_fonts
 touch "$stamp"

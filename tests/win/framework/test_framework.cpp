@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "framework/class_builder.h"
@@ -255,6 +256,62 @@ TEST(Controls, NotificationsReachTheControlsThatListen) {
   EXPECT_TRUE(has("TButton", CM_FOCUSCHANGED));
   EXPECT_TRUE(has("TLabel", CM_MOUSEENTER));
   EXPECT_TRUE(has("TLabel", CM_MOUSELEAVE));
+}
+
+// One framework notification as a control received it.
+struct Step {
+  std::string who;
+  UINT msg;
+  bool operator==(const Step&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Step& s) { return out << s.who << ":0x" << std::hex << s.msg << std::dec; }
+
+// The framework notifications two controls receive, in order, as a user moves the focus, ticks
+// a check box and presses an Alt accelerator: the sequences the skins rely on.
+TEST(Controls, NotificationSequencesFollowTheUsersSteps) {
+  TTestForm form(nullptr);
+  auto* ok = new TButton(&form);
+  ok->SetParent(&form);
+  ok->SetText("&Ok");
+  ok->SetBounds(0, 0, 80, 25);
+  auto* box = new TCheckBox(&form);
+  box->SetParent(&form);
+  box->SetBounds(0, 40, 80, 17);
+  form.Show();
+  ok->SetFocus();
+  std::vector<Step> seen;
+  for (TControl* c : std::initializer_list<TControl*>{ok, box}) {
+    TWndMethod old = c->WindowProc;
+    c->WindowProc = [&seen, c, old](TMessage& m) {
+      if (m.Msg >= CM_BASE && m.Msg < CN_BASE + 0x400 && m.Msg != CN_CTLCOLORBTN && m.Msg != CN_CTLCOLORSTATIC)
+        seen.push_back({c->ClassName(), m.Msg});
+      old(m);
+    };
+  }
+  int clicks = 0;
+  ok->OnClick = [&](TObject*) { ++clicks; };
+
+  box->SetFocus();
+  EXPECT_EQ(seen, (std::vector<Step>{{"TButton", CM_EXIT},
+                                     {"TCheckBox", CM_ENTER},
+                                     {"TButton", CM_FOCUSCHANGED},
+                                     {"TCheckBox", CM_FOCUSCHANGED}}));
+  seen.clear();
+  SendMessageA(box->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(seen, (std::vector<Step>{{"TCheckBox", CN_COMMAND}, {"TCheckBox", CM_CHECKEDCHANGED}}));
+  seen.clear();
+  // Alt+O on the check box: the form offers the character to its controls; the button whose
+  // caption holds "&O" takes it and is clicked.
+  PostMessageA(box->Handle(), WM_SYSCHAR, 'o', 1 << 29);
+  Application().ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.front(), (Step{"TCheckBox", CN_SYSCHAR}));
+  EXPECT_NE(std::find(seen.begin(), seen.end(), Step{"TButton", CM_DIALOGCHAR}), seen.end());
+  seen.clear();
+  ok->SetVisible(false);
+  ok->SetEnabled(false);
+  EXPECT_EQ(seen, (std::vector<Step>{{"TButton", CM_VISIBLECHANGED}, {"TButton", CM_ENABLEDCHANGED}}));
 }
 
 TEST(Graphics, BrokenBitmapsAndPicturesAreRefused) {
