@@ -13,6 +13,7 @@
 
 #include "tools/skinart/engine_resources.h"
 #include "tools/skinart/image.h"
+#include "tools/skinart/skin_art.h"
 
 namespace {
 
@@ -38,12 +39,20 @@ int Resources(const std::string& folder) {
   return ok ? 0 : 1;
 }
 
+int Skin(const std::vector<std::string>& args) {
+  const SkinColours colours = SkinColours::Load(args[0], args[1]);
+  for (std::size_t i = 3; i < args.size(); ++i)
+    if (!Write(args[2], args[i], EncodeBmp24(DrawSkinBitmap(args[i], colours)))) return 1;
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   try {
     if (args.size() == 2 && args[0] == "resources") return Resources(args[1]);
+    if (args.size() >= 5 && args[0] == "skin") return Skin({args.begin() + 1, args.end()});
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zembrel-skinart: %s\n", e.what());
     return 1;
