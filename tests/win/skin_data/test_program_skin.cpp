@@ -1,0 +1,54 @@
+// The program's own skin, read the way the main window reads it: through a stored form's
+// SkinStream.
+#include <gtest/gtest.h>
+
+#include "framework/description.h"
+#include "framework/forms.h"
+#include "skin_fixture.h"
+
+namespace zembrel::test {
+namespace {
+
+TEST(ProgramSkin, LoadsCompletelyFromAStoredForm) {
+  ManagerReset reset;
+  RegisterSkinDataClass();
+  const std::string packed = zfw::ResourceText("ZEMBREL_SKIN");
+  ASSERT_FALSE(packed.empty());
+  const std::vector<uint8_t> stored = StoredStream(std::vector<uint8_t>(packed.begin(), packed.end()));
+  zfw::TForm form(nullptr);
+  zfw::ReadDescription(form, "object Form1: TForm\n  object SkinData1: TSkinData\n    Active = True\n"
+                             "    SkinStream = {" + Hex(stored) + "}\n  end\nend\n");
+  auto* data = dynamic_cast<TSkinData*>(form.FindComponent("SkinData1"));
+  ASSERT_NE(data, nullptr);
+  EXPECT_FALSE(data->Loading());
+  EXPECT_TRUE(data->Active());
+  EXPECT_TRUE(SkinManager->FActive);
+
+  // Every image the definition names is in the container.
+  for (TDataSkinBorder* border : {&data->Left(), &data->Right(), &data->Top(), &data->Bottom()})
+    EXPECT_FALSE(border->Image.Empty()) << border->Name;
+  EXPECT_FALSE(data->Title().Image.Empty());
+  EXPECT_FALSE(data->Buttons().Image.Empty());
+  EXPECT_FALSE(data->Buttons().CheckImage.Empty());
+  EXPECT_FALSE(data->Buttons().RadioImage.Empty());
+  for (const char* name : {"Progress", "Progress.Chunk", "GroupBoxEdge", "GroupBox", "StatusBarEdges", "ComboButton",
+                           "SunkEdge", "ExtraImages", "MenuItem", "MenuBackground", "Scrollbar", "HorzScroll",
+                           "VertScroll", "HorzScrollThumb", "VertScrollThumb", "Personality", "ComboxArrow",
+                           "Toolbar"}) {
+    TDataSkinObject* e = data->Element(name);
+    ASSERT_NE(e, nullptr) << name;
+    EXPECT_FALSE(e->Image.Empty()) << name;
+  }
+  for (const auto& b : data->TitleButtons()) {
+    if (b->Action < 7 && b->Action != 3 && b->Action != 11) EXPECT_FALSE(b->Image.Empty()) << b->Name;
+  }
+
+  // The skin has no track section of its own: the program's track channels stand in.
+  EXPECT_EQ(data->Element("Track")->Name, "TRACK");
+  EXPECT_EQ(data->Element("Track")->Image.Width(), 16);
+  EXPECT_EQ(data->Element("TRACKVERT")->Name, "TRACKVERT");
+  EXPECT_EQ(data->Element("TRACKVERT")->Image.Height(), 16);
+}
+
+}  // namespace
+}  // namespace zembrel::test
