@@ -13,6 +13,7 @@
 
 #include "skin/WinSkinData.h"
 #include "skin/quick_ini.h"
+#include "skin/skin_notice.h"
 #include "skin/skin_reader.h"
 #include "tools/contactsheet/contact_sheet.h"
 #include "tools/contactsheet/definition_check.h"
@@ -55,14 +56,18 @@ std::vector<std::uint8_t> StoredStream(const std::vector<std::uint8_t>& packed) 
 }
 
 // The definition the skin carries, read apart from the skin data to hold the two against each
-// other.
-bool ReadDefinition(const std::vector<std::uint8_t>& packed, zembrel::TQuickIni& ini) {
+// other; false, and why, when there is none.
+bool ReadDefinition(const std::vector<std::uint8_t>& packed, zembrel::TQuickIni& ini, std::string& why) {
   zembrel::TSkinReader reader;
-  if (!reader.ReadSkin(packed)) return false;
+  if (!reader.ReadSkin(packed)) {
+    why = reader.Error();
+    return false;
+  }
   std::vector<std::uint8_t> entry;
   std::string name;
   reader.FindEntry(".ini", entry, name);
   ini.LoadFromStream(entry);
+  why = entry.empty() ? "the container holds no definition" : "";
   return !entry.empty();
 }
 
@@ -83,14 +88,12 @@ int Run(const std::string& skin_path, const std::string& png_path) {
     std::fprintf(stderr, "skin_contact_sheet: %s: %s\n", skin_path.c_str(), e.what());
     return 1;
   }
-  if (data.Loading()) {
-    std::fprintf(stderr, "skin_contact_sheet: %s did not load completely (the skin data is still Loading)\n",
-                 skin_path.c_str());
-    return 1;
-  }
   zembrel::TQuickIni ini;
-  if (!ReadDefinition(packed, ini)) {
-    std::fprintf(stderr, "skin_contact_sheet: %s holds no definition\n", skin_path.c_str());
+  std::string why;
+  const bool has_definition = ReadDefinition(packed, ini, why);
+  if (data.Loading() || !has_definition) {
+    std::fprintf(stderr, "skin_contact_sheet: %s did not load completely (the skin data is still Loading): %s\n",
+                 skin_path.c_str(), why.empty() ? "its definition was not read to the end" : why.c_str());
     return 1;
   }
   const std::vector<std::string> missing = zembrel::MissingImages(ini, data);
@@ -126,6 +129,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: skin_contact_sheet <packed skin> <output.png>\n");
     return 2;
   }
+  // A skin of a format the engine does not read gets a notice; here it goes to the log, not to a
+  // message box that nobody would close.
+  zembrel::SetSkinNoticeHandler([](const std::string& text) {
+    std::fprintf(stderr, "skin_contact_sheet: skin notice: %s\n", text.c_str());
+  });
   try {
     return Run(argv[1], argv[2]);
   } catch (const std::exception& e) {
