@@ -3,6 +3,7 @@
 #include "skin/skin_paint.h"
 #include "tools/contactsheet/colour_table.h"
 #include "tools/contactsheet/row_painter.h"
+#include "tools/contactsheet/title_preview.h"
 
 namespace zembrel {
 namespace {
@@ -20,6 +21,7 @@ int Walk(sheet::Pass& pass, TSkinData& data, const std::vector<SheetRow>& rows, 
   y += 1;
   for (const SheetRow& row : rows) y += sheet::PaintRow(pass, row, y, blank);
   y += 12;
+  y += sheet::PaintTitlePreview(pass, data, y);
   y += sheet::PaintColourTable(pass, data, y);
   return y + sheet::kMargin;
 }
