@@ -130,3 +130,18 @@ add_custom_command(
   DEPENDS ${_skinpack_tool_dep} ${_skin_bitmaps} "${_skin_pack_list_file}" "${_skin_sources}/zembrel.ini"
   COMMENT "Packing the skin")
 add_custom_target(zembrel_skin_packed ALL DEPENDS "${ZEMBREL_SKIN_PACKED}")
+
+# ---- Tests (native tree) ----
+if(NOT CMAKE_CROSSCOMPILING)
+  set(_skin_test_defs
+    "ZEMBREL_SKIN_PACKED_PATH=\"${ZEMBREL_SKIN_PACKED}\""
+    "ZEMBREL_SKIN_SOURCES=\"${_skin_sources}\""
+    "ZEMBREL_SKIN_ART_DIR=\"${_skin_art_dir}\""
+    "ZEMBREL_SKIN_RESOURCE_DIR=\"${_skinres_dir}\""
+    "ZEMBREL_SKINART_TOOL=\"$<TARGET_FILE:zembrel-skinart>\"")
+  foreach(test test_skin_package test_skin_contrast)
+    zembrel_test(${test} SOURCES "${ZEMBREL_ROOT}/tests/host/${test}.cpp" LIBS zembrel_skinart zembrel_skinpack)
+    target_compile_definitions(${test} PRIVATE ${_skin_test_defs})
+    add_dependencies(${test} zembrel_skin_packed zembrel_skin_resource_art zembrel-skinart)
+  endforeach()
+endif()
