@@ -359,7 +359,8 @@ std::vector<std::pair<std::string, std::vector<std::uint8_t>>> Generate(const fs
 }
 
 TEST(SkinArt, GeneratingTwiceGivesIdenticalBytes) {
-  const fs::path base = fs::temp_directory_path() / ("zembrel_skinart_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  // Inside this build tree, so that other checkouts' runs never share it.
+  const fs::path base = fs::path(ZEMBREL_SKIN_ART_DIR).parent_path() / "regenerated";
   std::string names;
   for (const std::string& n : ListedEntries())
     if (n.ends_with(".bmp")) names += " " + n;
