@@ -23,6 +23,9 @@ const TClassInfo& Tmain_frm::StaticClass() {
 Tmain_frm::Tmain_frm(TComponent* owner) : Tmain_frm(owner, executable_folder()) {}
 
 Tmain_frm::Tmain_frm(TComponent* owner, std::string folder) : TForm(owner, "MAIN_FRM"), folder_(std::move(folder)) {
+  // The skin components of the stored description, known by class name before it is read.
+  RegisterSkinDataClass();
+  (void)TSkinCaption::StaticClass();
   register_methods();
   if (!main_frm) main_frm = this;
 }
@@ -98,6 +101,8 @@ void Tmain_frm::BindComponents() {
   OpenDialog3 = Bind<TOpenDialog>("OpenDialog3");
   OpenDialog4 = Bind<TOpenDialog>("OpenDialog4");
   OpenDialog5 = Bind<TOpenDialog>("OpenDialog5");
+  SkinData1 = Bind<TSkinData>("SkinData1");
+  SkinCaption1 = Bind<TSkinCaption>("SkinCaption1");
 }
 
 void Tmain_frm::append_chosen(TOpenDialog& dialog, TListBox& list, bool names_only) {

@@ -10,6 +10,8 @@
 #include "app/settings_store.h"
 #include "framework/dialogs.h"
 #include "framework/forms.h"
+#include "skin/WinSkinData.h"
+#include "skin/skin_caption.h"
 
 namespace zembrel {
 
@@ -104,6 +106,8 @@ class Tmain_frm final : public zfw::TForm, public JobFields, public JobView, pub
   zfw::TActionList* ActionList1 = nullptr;
   zfw::TOpenDialog *OpenDialog1 = nullptr, *OpenDialog2 = nullptr, *OpenDialog3 = nullptr, *OpenDialog4 = nullptr,
                    *OpenDialog5 = nullptr;
+  TSkinData* SkinData1 = nullptr;
+  TSkinCaption* SkinCaption1 = nullptr;
 
  protected:
   void BindComponents() override;

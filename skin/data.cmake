@@ -17,7 +17,8 @@ if(WIN32)
     skin_generated.cpp
     skin_third_party_defaults.cpp
     skin_manager.cpp
-    WinSkinData.cpp)
+    WinSkinData.cpp
+    skin_caption.cpp)
   target_link_libraries(zembrel_skin_data PUBLIC zembrel_skin_rules zembrel_skin_draw zembrel_framework zembrel_skinstore)
   target_include_directories(zembrel_skin_data PUBLIC "${ZEMBREL_ROOT}")
 endif()

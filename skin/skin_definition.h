@@ -1,5 +1,5 @@
-// Reading a skin definition into elements: one reader per kind of section, the elements the
-// skin data derives from others, and the bitmaps the program carries itself.
+// Reading a skin definition into elements: one reader per kind of section, and the elements made
+// of the bitmaps the program carries itself. TSkinData::ReadSkinDefinition puts them together.
 #pragma once
 
 #include <functional>

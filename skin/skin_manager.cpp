@@ -47,7 +47,7 @@ TSkinManage::~TSkinManage() {
 void TSkinManage::InstallHook() { FHookInstalled = true; }
 
 void TSkinManage::AddSkinData(TSkinData* skinData) {
-  if (!skinData) return;
+  if (!skinData || std::find(FSkinDatas.begin(), FSkinDatas.end(), skinData) != FSkinDatas.end()) return;
   FSkinDatas.push_back(skinData);
   if (!FMainSkinData && skinData->SkinFormtype() == sfMainform) FMainSkinData = skinData;
 }

@@ -208,6 +208,53 @@ TEST_F(SkinPackage, FrameBordersAreTransparentOnlyInTheirCorners) {
   }
 }
 
+// Each state a painter picks must look different from the others: somewhere in the frame a pixel
+// moves by at least 48 in its summed channels. Only the frames no painter tells apart may match.
+TEST_F(SkinPackage, StatesOfEveryStripLookDistinct) {
+  struct Strip {
+    std::string section, key;
+    int frames;
+    std::set<std::pair<int, int>> alike;  // frame pairs allowed to match
+  };
+  std::vector<Strip> strips = {
+      {"Buttons", "Bitmap", 5, {}},
+      {"Buttons", "CheckButton", 12, {}},
+      {"Buttons", "RadioButton", 8, {}},
+      {"Progress", "Bitmap", 2, {}},
+      {"GroupBoxEdge", "Image", 2, {}},
+      {"StatusBarEdges", "Image", 3, {}},
+      {"SunkEdge", "Image", 4, {}},
+      {"ExtraImages", "Image", 5, {}},
+      // The disabled combo shows through its sunken edge and arrow; the button adds nothing.
+      {"ComboButton", "Image", 4, {{1, 3}}},
+      // Disabled items differ by their text colour; frame 5 is not used by the menus.
+      {"MenuItem", "Image", 5, {{1, 3}, {4, 5}}},
+      {"Scrollbar", "Image", 23, {}},
+      {"HorzScroll", "Image", 4, {{1, 2}, {1, 4}, {2, 4}}},
+      {"VertScroll", "Image", 4, {{1, 2}, {1, 4}, {2, 4}}},
+      {"HorzScrollThumb", "Image", 3, {}},
+      {"VertScrollThumb", "Image", 3, {}},
+      {"Personality", "menuBar", 2, {}},
+  };
+  for (const std::string& s : TitleButtonSections())
+    if (Int(s, "Action") != 3) strips.push_back({s, "ButtonImage", 4, {}});
+  for (const Strip& strip : strips) {
+    const SkinBmp bmp = Bitmap(Value(strip.section, strip.key));
+    for (int a = 1; a <= strip.frames; ++a)
+      for (int b = a + 1; b <= strip.frames; ++b) {
+        if (strip.alike.count({a, b})) continue;
+        const FrameRect fa = FrameOf(bmp, strip.frames, a), fb = FrameOf(bmp, strip.frames, b);
+        int most = 0;
+        for (int y = 0; y < fa.h; ++y)
+          for (int x = 0; x < fa.w; ++x) {
+            const SkinPixel p = bmp.at(fa.x + x, y), q = bmp.at(fb.x + x, y);
+            most = std::max(most, std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b));
+          }
+        EXPECT_GE(most, 48) << "[" << strip.section << "] " << strip.key << ": frames " << a << " and " << b;
+      }
+  }
+}
+
 TEST_F(SkinPackage, TitleButtonsCloseMaximiseRestoreMinimiseAndIconEachWithFourFrames) {
   std::multiset<int> actions;
   int maximise_visibility = 0, restore_visibility = 0;
@@ -312,7 +359,8 @@ std::vector<std::pair<std::string, std::vector<std::uint8_t>>> Generate(const fs
 }
 
 TEST(SkinArt, GeneratingTwiceGivesIdenticalBytes) {
-  const fs::path base = fs::temp_directory_path() / ("zembrel_skinart_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  // Inside this build tree, so that other checkouts' runs never share it.
+  const fs::path base = fs::path(ZEMBREL_SKIN_ART_DIR).parent_path() / "regenerated";
   std::string names;
   for (const std::string& n : ListedEntries())
     if (n.ends_with(".bmp")) names += " " + n;

@@ -25,12 +25,15 @@ add_custom_command(
   COMMENT "Drawing the glyphs and the help banner")
 
 # zembrel_description(NAME template) -> ${CMAKE_CURRENT_BINARY_DIR}/NAME.desc
+# The packed skin (ZEMBREL_SKIN_PACKED) is there for {@data:...} to take.
 function(zembrel_description name template)
   set(out "${CMAKE_CURRENT_BINARY_DIR}/${name}.desc")
+  get_filename_component(skin_dir "${ZEMBREL_SKIN_PACKED}" DIRECTORY)
   add_custom_command(
     OUTPUT "${out}"
-    COMMAND ${CMAKE_COMMAND} -DIN=${template} -DOUT=${out} -DDIR=${ZEMBREL_ARTWORK_DIR}
+    COMMAND ${CMAKE_COMMAND} -DIN=${template} -DOUT=${out} -DDIR=${ZEMBREL_ARTWORK_DIR} -DDATA=${skin_dir}
             -P "${ZEMBREL_ROOT}/tools/artwork/splice.cmake"
     DEPENDS "${template}" "${ZEMBREL_ROOT}/tools/artwork/splice.cmake" ${ZEMBREL_ARTWORK_FILES}
+            "${ZEMBREL_SKIN_PACKED}" zembrel_skin_packed
     COMMENT "Writing the stored description ${name}")
 endfunction()

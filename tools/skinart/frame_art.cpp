@@ -1,6 +1,7 @@
 // The window frame: the four borders are cut from one small model window, so that the outline,
 // the rounded corners and the title rows meet exactly where the borders join. The caption
 // buttons sit on the title bar.
+#include <string>
 #include <vector>
 
 #include "tools/skinart/glyphs.h"

@@ -392,3 +392,48 @@ TEST(SkinDefinition, ToolbarBackgroundAndFrameColour) {
 
 }  // namespace
 }  // namespace zembrel::test
+
+namespace zembrel::test {
+namespace {
+
+// Definitions with values no skin author means: zero and negative frame counts, edges larger
+// than their images, tiny images where parts are cut out. Each must load, not fault.
+TEST(SkinDefinition, HostileValuesLoadWithoutFault) {
+  const char* const sections[] = {
+      "Personality", "Buttons", "Progress", "Progress.Chunk", "GroupBoxEdge", "GroupBox", "Tabs", "StatusBarEdges",
+      "Tab.Pane", "ToolBars", "ComboButton", "SunkEdge", "ExtraImages", "Headerbar", "MenuItem", "HorzScrollThumb",
+      "UpDown.Vert", "Track", "MDICONTROLS", "Button1", "Button2", "Colours", "Colour1", "Customcolors", "Fonts"};
+  const char* const keys[] = {
+      "Image", "Bitmap", "ButtonImage", "menuBar", "Top", "Left", "TextBack", "RadioButton", "CheckButton", "Border",
+      "GlyphImage", "Frame", "frame", "TopFrame", "LeftWidth", "RightWidth", "TopHeight", "BottomHeight", "Tile",
+      "Trans", "Style", "Action", "Visibility", "FrameCount", "TopTopHeight", "ButtonFace", "color", "Color3",
+      "FontHeight", "RadioButtonFrame", "NormalColour2", "ActiveTextB"};
+  const char* const values[] = {"a.bmp", "b.bmp", "c.bmp", "missing.bmp", "0", "-1", "-7", "2", "3", "11",
+                                "99999", "0x7FFFFFFF", "-2147483648", "1,2", "300 300 300", "", "=", "x.BMP"};
+  FixtureSkin skin;
+  skin.With("a.bmp", Bmp(1, 1)).With("b.bmp", Bmp(11, 2)).With("c.bmp", Bmp(200, 40, RGB(255, 0, 255)));
+  uint32_t seed = 12345;
+  auto next = [&seed](size_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<size_t>((seed >> 8) % n);
+  };
+  // First the parts cut from other images, each from an image too small for it.
+  const std::string cut_from_tiny =
+      "[Personality]\nTop=a.bmp\nTopFrame=-7\nmenuBar=a.bmp\nTileLeftMenu=99999\n"
+      "[SunkEdge]\nImage=a.bmp\nLeftWidth=99999\nTopHeight=-5\n[ComboButton]\nImage=a.bmp\nRightWidth=-3\n"
+      "[ExtraImages]\nImage=b.bmp\n[MDICONTROLS]\nImage=b.bmp\n[Button1]\nAction=1\nButtonImage=a.bmp\n"
+      "[Buttons]\nRadioButton=a.bmp\nCheckButton=c.bmp\n";
+  for (int round = 0; round < 150; ++round) {
+    skin.definition = round == 0 ? cut_from_tiny : std::string();
+    for (int line = 0; line < (round == 0 ? 0 : 60); ++line) {
+      if (next(6) == 0) skin.definition += std::string("[") + sections[next(std::size(sections))] + "]\n";
+      skin.definition += std::string(keys[next(std::size(keys))]) + "=" + values[next(std::size(values))] + "\n";
+    }
+    TSkinData data(nullptr);
+    ASSERT_NO_THROW(LoadFixture(data, skin)) << skin.definition;
+    ASSERT_FALSE(data.Loading()) << skin.definition;
+  }
+}
+
+}  // namespace
+}  // namespace zembrel::test

@@ -11,6 +11,7 @@
 
 #include "app/frm_main.h"
 #include "app/help_frm.h"
+#include "skin/skin_manager.h"
 #include "tests/win/ui/ui_driver.h"
 
 using namespace zembrel;
@@ -123,6 +124,39 @@ TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(form->RadioGroup1->ItemIndex(), 1);
   EXPECT_EQ(form->rarname(), "C:\\Program Files\\WinRAR\\Rar.exe");
   EXPECT_EQ(form->StatusBar1->PanelText(0).substr(0, 3), "   ");
+}
+
+TEST_F(MainWindow, StoredSkinIsLoadedWhileTheWindowIsRead) {
+  ASSERT_NE(form->SkinData1, nullptr);
+  TSkinData& skin = *form->SkinData1;
+  EXPECT_FALSE(skin.Loading());  // the definition was read completely
+  EXPECT_TRUE(skin.Active());
+  EXPECT_EQ(skin.SkinControls(), kDefaultSkinControls);
+  EXPECT_EQ(skin.Options(), kDefaultSkinOptions);
+  EXPECT_EQ(skin.Skin3rd().Count(), 117);
+  EXPECT_EQ(skin.DisableTag(), 99);
+  EXPECT_FALSE(skin.SkinName().empty());
+  for (const char* name : {"MenuItem", "MenuBackground", "Personality", "Scrollbar", "HorzScroll", "VertScroll",
+                           "HorzScrollThumb", "VertScrollThumb", "SunkEdge", "ComboButton", "ComboxArrow", "Progress",
+                           "Progress.Chunk", "GroupBoxEdge", "GroupBox", "StatusBarEdges", "ExtraImages", "Toolbar",
+                           "Track", "TRACKVERT"}) {
+    const TDataSkinObject* element = skin.Element(name);
+    ASSERT_NE(element, nullptr) << name;
+    EXPECT_FALSE(element->Image.Empty()) << name;
+  }
+  for (TDataSkinObject* fixed : std::initializer_list<TDataSkinObject*>{&skin.Buttons(), &skin.Title(), &skin.Left(),
+                                                                       &skin.Right(), &skin.Top(), &skin.Bottom()})
+    EXPECT_FALSE(fixed->Image.Empty()) << fixed->Name;
+  EXPECT_FALSE(skin.Buttons().CheckImage.Empty());
+  EXPECT_FALSE(skin.Buttons().RadioImage.Empty());
+  // Skinning was asked for: the manager exists, holds this skin data and its hook.
+  ASSERT_NE(SkinManager, nullptr);
+  EXPECT_NE(std::find(SkinManager->SkinDatas().begin(), SkinManager->SkinDatas().end(), &skin),
+            SkinManager->SkinDatas().end());
+  EXPECT_TRUE(SkinManager->HookInstalled());
+  EXPECT_TRUE(SkinManager->FActive);
+  ASSERT_NE(form->SkinCaption1, nullptr);
+  EXPECT_EQ(form->SkinCaption1->Author(), "Morvath");
 }
 
 TEST_F(MainWindow, AnchoredControlsFollowAResize) {
