@@ -1,6 +1,5 @@
 // The PNG writer's files, read back by a real decoder (ImageMagick's convert) into raw RGB.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,7 +23,8 @@ std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), t
 std::vector<std::uint8_t> Pattern(int width, int height) {
   std::vector<std::uint8_t> rgb;
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) rgb.insert(rgb.end(), {std::uint8_t(x * 7 + y), std::uint8_t(y * 13), std::uint8_t(x ^ y)});
+    for (int x = 0; x < width; ++x)
+      rgb.insert(rgb.end(), {std::uint8_t(x * 7 + y), std::uint8_t(y * 13), std::uint8_t(x ^ y)});
   return rgb;
 }
 

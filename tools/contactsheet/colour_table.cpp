@@ -21,13 +21,22 @@ struct ColourKey {
 };
 
 std::vector<ColourKey> ColourKeys(const TSkinColours& c) {
-  std::vector<ColourKey> keys = {
-      {"WindowText", c.WindowText},       {"ButtonFace", c.ButtonFace},         {"Scrollbar", c.Scrollbar},
-      {"HilightText", c.HilightText},     {"Hilight", c.Hilight},               {"Menubar", c.Menubar},
-      {"Menu", c.Menu},                   {"MenuText", c.MenuText},             {"ButtonText", c.ButtonText},
-      {"ButtonHilight", c.ButtonHilight}, {"Buttonlight", c.Buttonlight},       {"ButtonShadow", c.ButtonShadow},
-      {"ButtonDkShadow", c.ButtonDkShadow}, {"MenuBarText", c.MenuBarText},     {"TitleTextActive", c.TitleTextActive},
-      {"TitleTextNoActive", c.TitleTextNoActive}};
+  std::vector<ColourKey> keys = {{"WindowText", c.WindowText},
+                                 {"ButtonFace", c.ButtonFace},
+                                 {"Scrollbar", c.Scrollbar},
+                                 {"HilightText", c.HilightText},
+                                 {"Hilight", c.Hilight},
+                                 {"Menubar", c.Menubar},
+                                 {"Menu", c.Menu},
+                                 {"MenuText", c.MenuText},
+                                 {"ButtonText", c.ButtonText},
+                                 {"ButtonHilight", c.ButtonHilight},
+                                 {"Buttonlight", c.Buttonlight},
+                                 {"ButtonShadow", c.ButtonShadow},
+                                 {"ButtonDkShadow", c.ButtonDkShadow},
+                                 {"MenuBarText", c.MenuBarText},
+                                 {"TitleTextActive", c.TitleTextActive},
+                                 {"TitleTextNoActive", c.TitleTextNoActive}};
   for (size_t i = 0; i < c.SectionColors.size(); ++i)
     keys.push_back({"Colour section " + std::to_string(i + 1), c.SectionColors[i]});
   for (size_t i = 0; i < c.CustomColors.size(); ++i) keys.push_back({"Color" + std::to_string(i), c.CustomColors[i]});
@@ -75,10 +84,13 @@ std::vector<Sample> Samples(TSkinData& data) {
   s.push_back({std::string(inactive_given ? "Title inactive text" : "TitleTextNoActive") + " on Top, inactive",
                rgb(inactive_given ? title.InactiveTextColor : c.TitleTextNoActive), face, &data.Top(), 2, true});
   TDataSkinButton& b = data.Buttons();
-  s.push_back({"NormalColour2 on Buttons, normal", rgb(b.NormalColour2Given ? b.NormalColour2 : c.ButtonText), face, &b, 1});
-  s.push_back({"PressedColour2 on Buttons, pressed", rgb(b.PressedColour2Given ? b.PressedColour2 : c.ButtonText), face, &b, 2});
+  s.push_back(
+      {"NormalColour2 on Buttons, normal", rgb(b.NormalColour2Given ? b.NormalColour2 : c.ButtonText), face, &b, 1});
+  s.push_back({"PressedColour2 on Buttons, pressed", rgb(b.PressedColour2Given ? b.PressedColour2 : c.ButtonText), face,
+               &b, 2});
   s.push_back({"button shadow on Buttons, disabled", disabled, face, &b, 3});
-  s.push_back({"MouseOverColour2 on Buttons, hot", rgb(b.MouseOverColour2Given ? b.MouseOverColour2 : c.ButtonText), face, &b, 4});
+  s.push_back({"MouseOverColour2 on Buttons, hot", rgb(b.MouseOverColour2Given ? b.MouseOverColour2 : c.ButtonText),
+               face, &b, 4});
   if (TDataSkinObject* item = data.Element("MenuItem")) {
     s.push_back({"MenuText on MenuItem, normal", rgb(c.MenuText), rgb(c.Menu), item, 1});
     s.push_back({"HilightText on MenuItem, selected", rgb(c.HilightText), rgb(c.Menu), item, 4});
@@ -106,7 +118,8 @@ void DrawSample(Pass& pass, const Sample& s, const RECT& box) {
     PaintElement(pass.Dc(), box, e->Image, s.title_bar, tile, e->Trans != 0, e->FrameCount, s.frame, margins);
   }
   const SIZE extent = pass.Measure(kSampleText, pass.Font().sample.get());
-  pass.Text(box.left + 8, box.top + (box.bottom - box.top - extent.cy) / 2, kSampleText, pass.Font().sample.get(), s.text);
+  pass.Text(box.left + 8, box.top + (box.bottom - box.top - extent.cy) / 2, kSampleText, pass.Font().sample.get(),
+            s.text);
 }
 
 }  // namespace
@@ -133,7 +146,9 @@ int PaintColourTable(Pass& pass, TSkinData& data, int y) {
   y += rows * line + 12;
 
   y += pass.Text(kMargin, y, L"Text in the skin's colours, 12 pixels, on the backgrounds they are used on",
-                 pass.Font().title.get(), kInk).cy + 6;
+                 pass.Font().title.get(), kInk)
+           .cy +
+       6;
   const std::vector<Sample> samples = Samples(data);
   const int sample_column = (kSheetWidth - 2 * kMargin) / kSampleColumns;
   for (size_t first = 0; first < samples.size(); first += kSampleColumns) {

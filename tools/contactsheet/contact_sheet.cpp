@@ -16,7 +16,9 @@ int Walk(sheet::Pass& pass, TSkinData& data, const std::vector<SheetRow>& rows, 
   y += pass.Text(sheet::kMargin, y + 2,
                  L"Each frame k at its natural size on a checkerboard (magenta left out where the element is "
                  L"transparent), and small frames raw at 2x below it.",
-                 pass.Font().body.get(), sheet::kDim).cy + 10;
+                 pass.Font().body.get(), sheet::kDim)
+           .cy +
+       10;
   pass.Fill(RECT{sheet::kMargin, y, sheet::kSheetWidth - sheet::kMargin, y + 1}, sheet::kRule);
   y += 1;
   for (const SheetRow& row : rows) y += sheet::PaintRow(pass, row, y, blank);

@@ -28,8 +28,8 @@ using zembrel::TSkinData;
 std::string WindowsPath(const std::string& path) {
   if (path.empty() || path[0] != '/') return path;
   using DosName = WCHAR*(CDECL*)(const char*);
-  const auto dos_name =
-      reinterpret_cast<DosName>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+  const auto dos_name = reinterpret_cast<DosName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
   if (!dos_name) return path;
   WCHAR* wide = dos_name(path.c_str());
   if (!wide) return path;
@@ -102,8 +102,7 @@ int Run(const std::string& skin_path, const std::string& png_path) {
   int not_shown = 0;
   const std::vector<zembrel::SheetRow> rows = zembrel::CollectRows(data, not_shown);
   if (not_shown > 0)
-    std::fprintf(stderr, "skin_contact_sheet: the skin data holds %d element(s) this sheet does not know\n",
-                 not_shown);
+    std::fprintf(stderr, "skin_contact_sheet: the skin data holds %d element(s) this sheet does not know\n", not_shown);
 
   zfw::TBitmap sheet;
   std::vector<std::string> blank;
@@ -117,8 +116,7 @@ int Run(const std::string& skin_path, const std::string& png_path) {
     std::fprintf(stderr, "skin_contact_sheet: %s\n", error.c_str());
     return 2;
   }
-  std::printf("%s: %d rows, %d x %d\n", png_path.c_str(), static_cast<int>(rows.size()), sheet.Width(),
-              sheet.Height());
+  std::printf("%s: %d rows, %d x %d\n", png_path.c_str(), static_cast<int>(rows.size()), sheet.Width(), sheet.Height());
   return missing.empty() && blank.empty() && not_shown == 0 ? 0 : 1;
 }
 
@@ -131,9 +129,8 @@ int main(int argc, char** argv) {
   }
   // A skin of a format the engine does not read gets a notice; here it goes to the log, not to a
   // message box that nobody would close.
-  zembrel::SetSkinNoticeHandler([](const std::string& text) {
-    std::fprintf(stderr, "skin_contact_sheet: skin notice: %s\n", text.c_str());
-  });
+  zembrel::SetSkinNoticeHandler(
+      [](const std::string& text) { std::fprintf(stderr, "skin_contact_sheet: skin notice: %s\n", text.c_str()); });
   try {
     return Run(argv[1], argv[2]);
   } catch (const std::exception& e) {

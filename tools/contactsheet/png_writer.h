@@ -24,7 +24,6 @@ std::vector<std::uint8_t> EncodePngRgb(int width, int height, std::span<const st
 
 // EncodePngRgb written to path; false (and why) when the picture is refused or the file
 // cannot be written.
-bool WritePngRgb(const std::string& path, int width, int height, std::span<const std::uint8_t> rgb,
-                 std::string& error);
+bool WritePngRgb(const std::string& path, int width, int height, std::span<const std::uint8_t> rgb, std::string& error);
 
 }  // namespace zembrel

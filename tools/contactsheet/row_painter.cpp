@@ -16,7 +16,7 @@ constexpr int kZoomGap = 4;
 constexpr int kSmallFrame = 40;  // frames up to this size also get the raw 2x view
 
 struct Cell {
-  int frame;  // 1-based
+  int frame;   // 1-based
   bool clear;  // every pixel is the transparent colour
   std::wstring caption;
   int width, height, zoom;
@@ -70,8 +70,8 @@ void DrawCell(Pass& pass, const SheetRow& row, const ElementFrame& f, zfw::TBitm
   const RECT zoom{zx, top + 1, zx + f.width * cell.zoom, top + 1 + f.height * cell.zoom};
   pass.Frame(RECT{zoom.left - 1, zoom.top - 1, zoom.right + 1, zoom.bottom + 1}, kRule);
   SetStretchBltMode(pass.Dc(), COLORONCOLOR);
-  StretchBlt(pass.Dc(), zoom.left, zoom.top, zoom.right - zoom.left, zoom.bottom - zoom.top, piece.Canvas().Handle(),
-             0, 0, f.width, f.height, SRCCOPY);
+  StretchBlt(pass.Dc(), zoom.left, zoom.top, zoom.right - zoom.left, zoom.bottom - zoom.top, piece.Canvas().Handle(), 0,
+             0, f.width, f.height, SRCCOPY);
 }
 
 Cell MeasureCell(Pass& pass, const SheetRow& row, const ElementFrame& f, zfw::TBitmap& piece, int k) {

@@ -18,26 +18,38 @@ std::string SizeFact(const zfw::TBitmap& image, int frames, bool vertical) {
 }
 
 std::vector<std::string> ElementFacts(const TDataSkinObject& e, int frames, bool vertical) {
-  return {SizeFact(e.Image, frames, vertical),
-          "edges L" + std::to_string(e.LeftWidth) + " T" + std::to_string(e.TopHeight) + " R" +
-              std::to_string(e.RightWidth) + " B" + std::to_string(e.BottomHeight),
-          "Trans " + std::to_string(e.Trans) + "  Tile " + std::to_string(e.Tile) + "  Style " + std::to_string(e.Style)};
+  return {
+      SizeFact(e.Image, frames, vertical),
+      "edges L" + std::to_string(e.LeftWidth) + " T" + std::to_string(e.TopHeight) + " R" +
+          std::to_string(e.RightWidth) + " B" + std::to_string(e.BottomHeight),
+      "Trans " + std::to_string(e.Trans) + "  Tile " + std::to_string(e.Tile) + "  Style " + std::to_string(e.Style)};
 }
 
 // What the frames of an element show, where the painting code gives each frame one meaning.
 std::vector<std::string> StatesOf(const std::string& name) {
-  static const std::map<std::string, std::vector<std::string>> states = {
-      {"Left", {"active", "inactive"}},
-      {"Right", {"active", "inactive"}},
-      {"Top", {"active", "inactive"}},
-      {"Bottom", {"active", "inactive"}},
-      {"Personality", {"active", "inactive"}},
+  using States = std::vector<std::string>;
+  static const States active{"active", "inactive"};
+  static const States combo{"normal", "pressed", "disabled", "hot"};  // the combo painter's order
+  static const States thumb{"normal", "pressed", "hot"};
+  static const States track{"enabled", "", "disabled"};
+  static const std::map<std::string, States> states = {
+      {"Left", active},
+      {"Right", active},
+      {"Top", active},
+      {"Bottom", active},
+      {"Personality", active},
       {"Buttons", {"normal", "pressed", "disabled", "hot", "focused"}},
       {"Progress", {"track", "filled"}},
+      {"GroupBoxEdge", {"normal", "disabled"}},
       {"StatusBarEdges", {"lowered", "raised", "flat"}},
-      {"MenuItem", {"normal", "separator", "", "selected"}},
-      {"HorzScrollThumb", {"normal", "dragged", "hot"}},
-      {"VertScrollThumb", {"normal", "dragged", "hot"}},
+      {"ComboButton", combo},
+      {"ExtraImages", combo},
+      {"ComboxArrow", combo},
+      {"MenuItem", {"normal", "separator", "disabled", "selected", "pressed"}},
+      {"HorzScroll", track},
+      {"VertScroll", track},
+      {"HorzScrollThumb", thumb},
+      {"VertScrollThumb", thumb},
   };
   const auto it = states.find(name);
   return it == states.end() ? std::vector<std::string>{} : it->second;
@@ -69,14 +81,22 @@ SheetRow SecondImageRow(TDataSkinObject& e, zfw::TBitmap& image, const std::stri
 
 std::string ActionName(int action) {
   switch (action) {
-    case 0: return "close";
-    case 1: return "maximise / restore";
-    case 2: return "minimise";
-    case 3: return "system menu";
-    case 7: return "child close";
-    case 8: return "child restore";
-    case 9: return "child minimise";
-    default: return "action " + std::to_string(action);
+    case 0:
+      return "close";
+    case 1:
+      return "maximise / restore";
+    case 2:
+      return "minimise";
+    case 3:
+      return "system menu";
+    case 7:
+      return "child close";
+    case 8:
+      return "child restore";
+    case 9:
+      return "child minimise";
+    default:
+      return "action " + std::to_string(action);
   }
 }
 
@@ -95,12 +115,38 @@ SheetRow TitleButtonRow(TDataSkinSysButton& b) {
 }  // namespace
 
 const std::vector<std::string>& KnownElementNames() {
-  static const std::vector<std::string> names = {
-      "Personality", "Progress", "Progress.Chunk", "GroupBoxEdge", "GroupBox", "Tabs", "StatusBarEdges", "Tab.Pane",
-      "ToolBars", "Toolbar", "ComboButton", "SunkEdge", "ComboxArrow", "ExtraImages", "Headerbar", "MenuItem",
-      "MenuBackground", "Scrollbar", "HorzScroll", "VertScroll", "HorzScrollThumb", "VertScrollThumb",
-      "Trackbar.ThumbHorz", "Trackbar.ThumbVert", "Trackbar.ThumbLeft", "Trackbar.ThumbRight", "Trackbar.ThumbUp",
-      "Trackbar.ThumbDown", "UpDown.Horz", "UpDown.Vert", "Track", "TRACKVERT"};
+  static const std::vector<std::string> names = {"Personality",
+                                                 "Progress",
+                                                 "Progress.Chunk",
+                                                 "GroupBoxEdge",
+                                                 "GroupBox",
+                                                 "Tabs",
+                                                 "StatusBarEdges",
+                                                 "Tab.Pane",
+                                                 "ToolBars",
+                                                 "Toolbar",
+                                                 "ComboButton",
+                                                 "SunkEdge",
+                                                 "ComboxArrow",
+                                                 "ExtraImages",
+                                                 "Headerbar",
+                                                 "MenuItem",
+                                                 "MenuBackground",
+                                                 "Scrollbar",
+                                                 "HorzScroll",
+                                                 "VertScroll",
+                                                 "HorzScrollThumb",
+                                                 "VertScrollThumb",
+                                                 "Trackbar.ThumbHorz",
+                                                 "Trackbar.ThumbVert",
+                                                 "Trackbar.ThumbLeft",
+                                                 "Trackbar.ThumbRight",
+                                                 "Trackbar.ThumbUp",
+                                                 "Trackbar.ThumbDown",
+                                                 "UpDown.Horz",
+                                                 "UpDown.Vert",
+                                                 "Track",
+                                                 "TRACKVERT"};
   return names;
 }
 

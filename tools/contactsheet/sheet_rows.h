@@ -15,8 +15,8 @@ struct SheetRow {
   std::vector<std::string> facts;  // short lines: size and frames, edge sizes, flags
   zfw::TBitmap* image = nullptr;   // never null; may be empty
   int frames = 1;
-  bool vertical = false;     // frames one above the other
-  bool transparent = false;  // drawn with magenta left out
+  bool vertical = false;            // frames one above the other
+  bool transparent = false;         // drawn with magenta left out
   std::vector<std::string> states;  // what frame k shows, where the painting code fixes it
 };
 

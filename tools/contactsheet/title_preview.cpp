@@ -27,7 +27,8 @@ std::vector<std::pair<TDataSkinSysButton*, RECT>> ButtonPlaces(TSkinData& data, 
     const int w = b->Image.Width() / b->FrameCount, h = b->Image.Height();
     const int x = b->Align == 1 ? width - b->XCoord : b->XCoord;
     const RECT r{x, b->YCoord, x + w, b->YCoord + h};
-    const bool taken = std::any_of(places.begin(), places.end(), [&](const auto& p) { return EqualRect(&p.second, &r); });
+    const bool taken =
+        std::any_of(places.begin(), places.end(), [&](const auto& p) { return EqualRect(&p.second, &r); });
     if (!taken) places.emplace_back(b.get(), r);
   }
   return places;
@@ -49,7 +50,8 @@ void PaintBar(Pass& pass, TSkinData& data, const BarState& state, const RECT& ba
 
   for (const auto& [button, place] : ButtonPlaces(data, bar.right - bar.left)) {
     const RECT r{bar.left + place.left, bar.top + place.top, bar.left + place.right, bar.top + place.bottom};
-    DrawStripFrame(pass.Dc(), r, button->Image, true, button->FrameCount, std::min(state.button_frame, button->FrameCount));
+    DrawStripFrame(pass.Dc(), r, button->Image, true, button->FrameCount,
+                   std::min(state.button_frame, button->FrameCount));
   }
 }
 
