@@ -129,7 +129,7 @@ int PaintColourTable(Pass& pass, TSkinData& data, int y) {
   y += pass.Text(kMargin, y, L"Colours", pass.Font().title.get(), kInk).cy + 6;
 
   const std::vector<ColourKey> keys = ColourKeys(data.Colours());
-  const int column_width = (kSheetWidth - 2 * kMargin) / kColumns;
+  const int column_width = (pass.Width() - 2 * kMargin) / kColumns;
   const int line = kSwatchHeight + 6;
   const int rows = (static_cast<int>(keys.size()) + kColumns - 1) / kColumns;
   for (size_t i = 0; i < keys.size(); ++i) {
@@ -150,7 +150,7 @@ int PaintColourTable(Pass& pass, TSkinData& data, int y) {
            .cy +
        6;
   const std::vector<Sample> samples = Samples(data);
-  const int sample_column = (kSheetWidth - 2 * kMargin) / kSampleColumns;
+  const int sample_column = (pass.Width() - 2 * kMargin) / kSampleColumns;
   for (size_t first = 0; first < samples.size(); first += kSampleColumns) {
     int line_height = 0;
     for (size_t i = first; i < std::min(samples.size(), first + kSampleColumns); ++i) {

@@ -1,5 +1,7 @@
 #include "tools/contactsheet/contact_sheet.h"
 
+#include <algorithm>
+
 #include "skin/skin_paint.h"
 #include "tools/contactsheet/colour_table.h"
 #include "tools/contactsheet/row_painter.h"
@@ -19,7 +21,7 @@ int Walk(sheet::Pass& pass, TSkinData& data, const std::vector<SheetRow>& rows, 
                  pass.Font().body.get(), sheet::kDim)
            .cy +
        10;
-  pass.Fill(RECT{sheet::kMargin, y, sheet::kSheetWidth - sheet::kMargin, y + 1}, sheet::kRule);
+  pass.Fill(RECT{sheet::kMargin, y, pass.Width() - sheet::kMargin, y + 1}, sheet::kRule);
   y += 1;
   for (const SheetRow& row : rows) y += sheet::PaintRow(pass, row, y, blank);
   y += 12;
@@ -34,14 +36,16 @@ void RenderContactSheet(TSkinData& data, const std::vector<SheetRow>& rows, cons
                         zfw::TBitmap& sheet, std::vector<std::string>& blank) {
   SkinPaintUser painting;  // the drawing primitives' work bitmap
   const sheet::Fonts fonts;
+  int width = sheet::kMinSheetWidth;
+  for (const SheetRow& row : rows) width = std::max(width, sheet::SheetWidthFor(row));
   zfw::TBitmap scratch(1, 1);
-  sheet::Pass measure(scratch.Canvas().Handle(), nullptr, fonts);
+  sheet::Pass measure(scratch.Canvas().Handle(), nullptr, fonts, width);
   std::vector<std::string> unused;
   const int height = Walk(measure, data, rows, heading, unused);
 
-  sheet.SetSize(sheet::kSheetWidth, height, zfw::pf24bit);
-  sheet::Pass draw(nullptr, &sheet, fonts);
-  draw.Fill(RECT{0, 0, sheet::kSheetWidth, height}, sheet::kPage);
+  sheet.SetSize(width, height, zfw::pf24bit);
+  sheet::Pass draw(nullptr, &sheet, fonts, width);
+  draw.Fill(RECT{0, 0, width, height}, sheet::kPage);
   Walk(draw, data, rows, heading, blank);
 }
 

@@ -39,10 +39,18 @@ bool AllTransparent(zfw::TBitmap& piece) {
   return true;
 }
 
-int LabelBlock(Pass& pass, const SheetRow& row, int x, int y) {
-  int h = pass.Text(x, y, Wide(row.title), pass.Font().title.get(), kInk).cy + 2;
-  for (const std::string& fact : row.facts) h += pass.Text(x, y + h, Wide(fact), pass.Font().body.get(), kDim).cy;
-  return h;
+int Zoom(const ElementFrame& f) { return f.width <= kSmallFrame && f.height <= kSmallFrame ? 2 : 1; }
+
+// The name and facts at (x, y); the size they take.
+SIZE LabelBlock(Pass& pass, const SheetRow& row, int x, int y) {
+  SIZE title = pass.Text(x, y, Wide(row.title), pass.Font().title.get(), kInk);
+  SIZE block{title.cx, title.cy + 2};
+  for (const std::string& fact : row.facts) {
+    const SIZE line = pass.Text(x, y + block.cy, Wide(fact), pass.Font().body.get(), kDim);
+    block.cx = std::max(block.cx, line.cx);
+    block.cy += line.cy;
+  }
+  return block;
 }
 
 void DrawCell(Pass& pass, const SheetRow& row, const ElementFrame& f, zfw::TBitmap& piece, const Cell& cell, int x,
@@ -79,7 +87,7 @@ Cell MeasureCell(Pass& pass, const SheetRow& row, const ElementFrame& f, zfw::TB
   if (k <= static_cast<int>(row.states.size()) && !row.states[k - 1].empty())
     cell.caption += L" " + Wide(row.states[k - 1]);
   if (cell.clear) cell.caption += L" (clear)";
-  if (f.width <= kSmallFrame && f.height <= kSmallFrame) cell.zoom = 2;
+  cell.zoom = Zoom(f);
   const SIZE caption = pass.Measure(cell.caption, pass.Font().body.get());
   cell.width = std::max({static_cast<int>(caption.cx), f.width + 2 * kCheckerPad, f.width * cell.zoom + 2});
   cell.height = caption.cy + 2 + f.height + 2 * kCheckerPad;
@@ -89,11 +97,23 @@ Cell MeasureCell(Pass& pass, const SheetRow& row, const ElementFrame& f, zfw::TB
 
 }  // namespace
 
+int SheetWidthFor(const SheetRow& row) {
+  constexpr int kCaptionRoom = 120;  // the widest frame caption, "3 disabled (clear)"
+  int widest = kCaptionRoom;
+  ElementFrame f;
+  for (int k = 1; k <= row.frames && StripFrame(*row.image, row.vertical, row.frames, k, f); ++k)
+    widest = std::max({widest, f.width + 2 * kCheckerPad, f.width * Zoom(f) + 2});
+  constexpr int kLongLabelRoom = 48;  // a label line wider than the label column moves the cells right
+  return kMargin + kLabelWidth + kLongLabelRoom + widest + kMargin;
+}
+
 int PaintRow(Pass& pass, const SheetRow& row, int y, std::vector<std::string>& blank) {
   const int top = y + kRowPadding;
-  const int label_height = LabelBlock(pass, row, kMargin, top);
-  const int cells_left = kMargin + kLabelWidth;
-  const int cells_right = kSheetWidth - kMargin;
+  const SIZE label = LabelBlock(pass, row, kMargin, top);
+  const int label_height = label.cy;
+  // Cells start clear of the label, however long its lines.
+  const int cells_left = kMargin + std::max<int>(kLabelWidth, label.cx + 16);
+  const int cells_right = pass.Width() - kMargin;
 
   int x = cells_left, line_top = top, line_height = 0;
   for (int k = 1; k <= row.frames; ++k) {
@@ -115,7 +135,7 @@ int PaintRow(Pass& pass, const SheetRow& row, int y, std::vector<std::string>& b
     if (!row.image->Empty()) blank.push_back(row.title + ": its image gives no frame");
   }
   const int bottom = std::max(top + label_height, line_top + line_height) + kRowPadding;
-  pass.Fill(RECT{kMargin, bottom, kSheetWidth - kMargin, bottom + 1}, kRule);
+  pass.Fill(RECT{kMargin, bottom, pass.Width() - kMargin, bottom + 1}, kRule);
   return bottom + 1 - y;
 }
 

@@ -11,6 +11,9 @@
 
 namespace zembrel::sheet {
 
+// The sheet width that shows the row's widest frame whole.
+int SheetWidthFor(const SheetRow& row);
+
 // Draws (or measures) row with its top at y; returns its height. A frame that draws nothing
 // over the checkerboard adds a line to blank.
 int PaintRow(Pass& pass, const SheetRow& row, int y, std::vector<std::string>& blank);

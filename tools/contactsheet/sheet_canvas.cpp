@@ -1,5 +1,7 @@
 #include "tools/contactsheet/sheet_canvas.h"
 
+#include <algorithm>
+
 namespace zembrel::sheet {
 namespace {
 
@@ -21,8 +23,8 @@ Fonts::Fonts()
       // The program's own face, at the 12 pixels its windows use.
       sample(MakeFont(L"SimSun", 12, FW_NORMAL)) {}
 
-Pass::Pass(HDC measure_dc, zfw::TBitmap* sheet, const Fonts& fonts)
-    : dc_(sheet ? sheet->Canvas().Handle() : measure_dc), sheet_(sheet), fonts_(fonts) {}
+Pass::Pass(HDC measure_dc, zfw::TBitmap* sheet, const Fonts& fonts, int width)
+    : dc_(sheet ? sheet->Canvas().Handle() : measure_dc), sheet_(sheet), fonts_(fonts), width_(width) {}
 
 SIZE Pass::Measure(const std::wstring& text, HFONT font) {
   zfw::SelectGuard select(dc_, font);
@@ -67,9 +69,11 @@ void Pass::Checker(const RECT& r) {
 
 bool Pass::DiffersFromChecker(const RECT& r) {
   if (!Drawing()) return true;
-  for (int y = r.top; y < r.bottom; ++y) {
+  const int left = std::max<int>(r.left, 0), right = std::min<int>(r.right, sheet_->Width());
+  const int top = std::max<int>(r.top, 0), bottom = std::min<int>(r.bottom, sheet_->Height());
+  for (int y = top; y < bottom; ++y) {
     const uint8_t* line = sheet_->ScanLine(y);  // 24 bits: blue, green, red
-    for (int x = r.left; x < r.right; ++x) {
+    for (int x = left; x < right; ++x) {
       const uint8_t* p = line + 3 * x;
       if (RGB(p[2], p[1], p[0]) != CheckerAt(x, y)) return true;
     }

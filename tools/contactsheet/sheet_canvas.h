@@ -21,7 +21,7 @@ inline constexpr COLORREF kCheckerDark = RGB(204, 204, 204);
 inline constexpr int kCheckerSquare = 4;
 
 inline constexpr int kMargin = 16;
-inline constexpr int kSheetWidth = 1100;
+inline constexpr int kMinSheetWidth = 1100;  // wider where a frame needs it
 
 // The checkerboard colour at sheet position (x, y).
 COLORREF CheckerAt(int x, int y);
@@ -33,8 +33,10 @@ struct Fonts {
 
 class Pass {
  public:
-  // Measures on dc without a sheet; draws into sheet's own canvas with one.
-  Pass(HDC measure_dc, zfw::TBitmap* sheet, const Fonts& fonts);
+  // Measures on dc without a sheet; draws into sheet's own canvas with one. Lays out for a
+  // sheet of that width.
+  Pass(HDC measure_dc, zfw::TBitmap* sheet, const Fonts& fonts, int width);
+  int Width() const { return width_; }
   bool Drawing() const { return sheet_ != nullptr; }
   HDC Dc() const { return dc_; }
   zfw::TBitmap* Sheet() const { return sheet_; }
@@ -46,13 +48,14 @@ class Pass {
   void Fill(const RECT& r, COLORREF colour);
   void Frame(const RECT& r, COLORREF colour);
   void Checker(const RECT& r);
-  // True when some pixel of r differs from the checkerboard under it.
+  // True when some pixel of r (as far as it lies on the sheet) differs from the checkerboard.
   bool DiffersFromChecker(const RECT& r);
 
  private:
   HDC dc_;
   zfw::TBitmap* sheet_;
   const Fonts& fonts_;
+  int width_;
 };
 
 // ASCII text as the wide text the sheet draws.

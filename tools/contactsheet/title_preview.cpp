@@ -70,7 +70,7 @@ int PaintTitlePreview(Pass& pass, TSkinData& data, int y) {
                                     {"active, buttons hot (frame 3)", 1, 3},
                                     {"active, buttons pressed (frame 2)", 1, 2},
                                     {"inactive, buttons frame 4", 2, 4}};
-  const int per_line = (kSheetWidth - 2 * kMargin + kBarGap) / (kBarWidth + kBarGap);
+  const int per_line = (pass.Width() - 2 * kMargin + kBarGap) / (kBarWidth + kBarGap);
   int i = 0, line_height = 0;
   for (const BarState& state : states) {
     const int x = kMargin + (i % per_line) * (kBarWidth + kBarGap);
