@@ -50,8 +50,12 @@ if(CMAKE_CROSSCOMPILING)
   set(_skinstore_sources lzh_tree.cpp lzh_codec.cpp text_lines.cpp quick_ini.cpp skin_reader.cpp skin_notice.cpp)
   list(TRANSFORM _skinstore_sources PREPEND "${ZEMBREL_ROOT}/skin/")
   _skinart_host_program("${_skinpack_tool}" ${_skinpack_sources} ${_skinstore_sources})
-  set(_skinart_tool_dep "${_skinart_tool}")
-  set(_skinpack_tool_dep "${_skinpack_tool}")
+  # One target builds both programs. The commands that run them depend on their sources and on
+  # that target, not on the program files: a program file named by commands of two targets would
+  # be built by both at once under -j, and one would run it while the other still writes it.
+  add_custom_target(zembrel_skinart_host_tools DEPENDS "${_skinart_tool}" "${_skinpack_tool}")
+  set(_skinart_tool_dep ${_skinart_main} ${_skinart_sources} ${_skinart_reader_sources} ${_skinart_headers})
+  set(_skinpack_tool_dep ${_skinpack_sources} ${_skinstore_sources} ${_skinart_headers})
 else()
   # The drawing code as a library too, for the skin tests.
   add_library(zembrel_skinart STATIC ${_skinart_sources})
@@ -77,6 +81,9 @@ add_custom_command(
   DEPENDS ${_skinart_tool_dep}
   COMMENT "Drawing the skin engine's resource bitmaps")
 add_custom_target(zembrel_skin_resource_art DEPENDS ${ZEMBREL_SKIN_RESOURCE_FILES})
+if(TARGET zembrel_skinart_host_tools)
+  add_dependencies(zembrel_skin_resource_art zembrel_skinart_host_tools)
+endif()
 
 if(WIN32)
   # Linked into every program that runs the skin engine: LoadBitmap/LoadImage find them by name.
@@ -130,6 +137,9 @@ add_custom_command(
   DEPENDS ${_skinpack_tool_dep} ${_skin_bitmaps} "${_skin_pack_list_file}" "${_skin_sources}/zembrel.ini"
   COMMENT "Packing the skin")
 add_custom_target(zembrel_skin_packed ALL DEPENDS "${ZEMBREL_SKIN_PACKED}")
+if(TARGET zembrel_skinart_host_tools)
+  add_dependencies(zembrel_skin_packed zembrel_skinart_host_tools)
+endif()
 
 # ---- Tests (native tree) ----
 if(NOT CMAKE_CROSSCOMPILING)
