@@ -1,5 +1,7 @@
 #include "tests/e2e/archive_fixture.h"
 
+#include <cstdio>
+
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -80,9 +82,17 @@ RarResult run_rar(const std::string& arguments, const std::string& folder) {
   PROCESS_INFORMATION process{};
   std::string line = "\"" + archiver_path() + "\" " + arguments;
   RarResult result;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &process))
-    throw std::runtime_error("cannot start the archiver");
+  // Under Wine a process start has been seen to fail now and then while another test program
+  // starts at the same moment; a start is tried again twice, and every refusal is told.
+  for (int attempt = 1;; ++attempt) {
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+      break;
+    const std::string why = "cannot start the archiver (error " + std::to_string(GetLastError()) + "): " + line;
+    std::fprintf(stderr, "%s\n", why.c_str());
+    if (attempt == 3) throw std::runtime_error(why);
+    Sleep(200);
+  }
   OwnedHandle thread(process.hThread), child(process.hProcess);
   WaitForSingleObject(child.get(), INFINITE);
   GetExitCodeProcess(child.get(), &result.exit_code);
