@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "app/batch_commands.h"
 #include "app/frm_main.h"
 #include "tests/e2e/archive_fixture.h"
 #include "tests/win/ui/ui_driver.h"
@@ -18,8 +19,6 @@ using namespace zembrel::ui;
 using Names = std::vector<std::string>;
 
 void click(zfw::TWinControl* c) { SendMessageA(c->Handle(), BM_CLICK, 0, 0); }
-
-std::string folder_part(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
 // The main window beside a program folder, and a data folder with two archives, a file to add
 // and a comment file.
@@ -45,7 +44,7 @@ struct WindowJob : ::testing::Test {
   void fill_through_the_dialogs() {
     Answerer dialogs("#32770", {choose_files(data.path(), "\"pack.rar\" \"two.rar\""),
                                 choose_files(data.path(), "readme.txt"),
-                                choose_files(folder_part(archiver_path()), "Rar.exe"),
+                                choose_files(folder_of(archiver_path()), "Rar.exe"),
                                 choose_files(data.path(), "note.txt")});
     click(form->btn_show_add);
     click(form->btn_add_add);

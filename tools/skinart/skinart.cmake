@@ -54,6 +54,8 @@ if(CMAKE_CROSSCOMPILING)
   # that target, not on the program files: a program file named by commands of two targets would
   # be built by both at once under -j, and one would run it while the other still writes it.
   add_custom_target(zembrel_skinart_host_tools DEPENDS "${_skinart_tool}" "${_skinpack_tool}")
+  # For other parts of the Windows build that pack skins of their own (test fixtures).
+  set(ZEMBREL_HOST_SKINPACK "${_skinpack_tool}" CACHE INTERNAL "skinpack for the build machine")
   set(_skinart_tool_dep ${_skinart_main} ${_skinart_sources} ${_skinart_reader_sources} ${_skinart_headers})
   set(_skinpack_tool_dep ${_skinpack_sources} ${_skinstore_sources} ${_skinart_headers})
 else()
