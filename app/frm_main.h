@@ -10,8 +10,8 @@
 #include "app/settings_store.h"
 #include "framework/dialogs.h"
 #include "framework/forms.h"
-#include "skin/WinSkinData.h"
-#include "skin/skin_caption.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/frame/skin_caption.h"
 
 namespace zembrel {
 

@@ -19,5 +19,5 @@ for target in fuzz_lzh fuzz_skin_reader fuzz_quick_ini; do
   corpus="build/fuzz/corpus/$target"
   mkdir -p "$corpus"
   echo "== $target, $seconds s"
-  "build/fuzz/skin/$target" -max_total_time="$seconds" -max_len=65536 "$corpus" 2>&1 | grep -E '^(#[0-9]+.*DONE|Done|==.*ERROR)' || true
+  "build/fuzz/skin/storage/$target" -max_total_time="$seconds" -max_len=65536 "$corpus" 2>&1 | grep -E '^(#[0-9]+.*DONE|Done|==.*ERROR)' || true
 done

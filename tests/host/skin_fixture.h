@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/quick_ini.h"
-#include "skin/skin_reader.h"
+#include "skin/storage/quick_ini.h"
+#include "skin/storage/skin_reader.h"
 #include "tests/host/skin_bmp.h"
 
 namespace zembrel::testing {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/lzh_codec.h"
+#include "skin/storage/lzh_codec.h"
 #include "tools/skinpack/lzh_encoder.h"
 
 namespace zembrel {

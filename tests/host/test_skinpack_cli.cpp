@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_reader.h"
+#include "skin/storage/skin_reader.h"
 #include "tools/skinpack/lzh_encoder.h"
 #include "tools/skinpack/skinpack_cli.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "skin/skin_paint.h"
+#include "skin/paint/skin_paint.h"
 
 namespace zembrel::sheet {
 namespace {

@@ -2,7 +2,7 @@
 // resolves to, then 12-pixel text in the text colours on the backgrounds they are used on.
 #pragma once
 
-#include "skin/WinSkinData.h"
+#include "skin/data/WinSkinData.h"
 #include "tools/contactsheet/sheet_canvas.h"
 
 namespace zembrel::sheet {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/skin_paint.h"
+#include "skin/paint/skin_paint.h"
 #include "tools/contactsheet/colour_table.h"
 #include "tools/contactsheet/row_painter.h"
 #include "tools/contactsheet/title_preview.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/WinSkinData.h"
-#include "skin/quick_ini.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/storage/quick_ini.h"
 
 namespace zembrel {
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/WinSkinData.h"
-#include "skin/quick_ini.h"
-#include "skin/skin_notice.h"
-#include "skin/skin_reader.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/storage/quick_ini.h"
+#include "skin/storage/skin_notice.h"
+#include "skin/storage/skin_reader.h"
 #include "tools/contactsheet/contact_sheet.h"
 #include "tools/contactsheet/definition_check.h"
 #include "tools/contactsheet/png_writer.h"

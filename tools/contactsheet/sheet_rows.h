@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/graphics.h"
-#include "skin/WinSkinData.h"
+#include "skin/data/WinSkinData.h"
 
 namespace zembrel {
 

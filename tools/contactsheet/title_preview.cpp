@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/skin_paint.h"
+#include "skin/paint/skin_paint.h"
 
 namespace zembrel::sheet {
 namespace {

@@ -3,7 +3,7 @@
 // the buttons can be judged on the bar they sit on.
 #pragma once
 
-#include "skin/WinSkinData.h"
+#include "skin/data/WinSkinData.h"
 #include "tools/contactsheet/sheet_canvas.h"
 
 namespace zembrel::sheet {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/quick_ini.h"
+#include "skin/storage/quick_ini.h"
 #include "tools/skinart/image.h"
 
 namespace zembrel::skinart {

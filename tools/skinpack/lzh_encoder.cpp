@@ -6,7 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "skin/lzh_tree.h"
+#include "skin/storage/lzh_tree.h"
 
 namespace zembrel::skinpack {
 namespace {

@@ -4,8 +4,8 @@
 #include <set>
 #include <stdexcept>
 
-#include "skin/skin_reader.h"
-#include "skin/text_lines.h"
+#include "skin/storage/skin_reader.h"
+#include "skin/storage/text_lines.h"
 
 namespace zembrel::skinpack {
 namespace {

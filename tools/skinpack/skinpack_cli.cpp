@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "skin/lzh_codec.h"
-#include "skin/skin_notice.h"
-#include "skin/skin_reader.h"
-#include "skin/text_lines.h"
+#include "skin/storage/lzh_codec.h"
+#include "skin/storage/skin_notice.h"
+#include "skin/storage/skin_reader.h"
+#include "skin/storage/text_lines.h"
 #include "tools/skinpack/skin_writer.h"
 
 namespace zembrel::skinpack {

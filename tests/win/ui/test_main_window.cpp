@@ -11,7 +11,7 @@
 
 #include "app/frm_main.h"
 #include "app/help_frm.h"
-#include "skin/skin_manager.h"
+#include "skin/manager/skin_manager.h"
 #include "tests/win/ui/ui_driver.h"
 
 using namespace zembrel;

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/lzh_codec.h"
-#include "skin/skin_reader.h"
+#include "skin/storage/lzh_codec.h"
+#include "skin/storage/skin_reader.h"
 #include "tools/skinpack/lzh_encoder.h"
 #include "tools/skinpack/skin_writer.h"
 
