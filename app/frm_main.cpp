@@ -117,6 +117,29 @@ void Tmain_frm::append_chosen(TOpenDialog& dialog, TListBox& list, bool names_on
   }
 }
 
+void ListBoxTextList::assign(const std::vector<std::string>& texts) {
+  if (!box_->HandleAllocated()) return TextList::assign(texts);
+  const HWND list = box_->Handle();
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  size_t bytes = 0;
+  for (const auto& text : texts) bytes += text.size() + 1;
+  SendMessageA(list, LB_INITSTORAGE, texts.size(), static_cast<LPARAM>(bytes));
+  // Every message through the window's own procedure chain costs a window-property lookup (a
+  // server round trip under Wine); the entries go to the system list procedure directly, and
+  // the redraw below passes the whole chain, so whatever watches the list sees it full.
+  WNDCLASSEXA system_list{};
+  system_list.cbSize = sizeof system_list;
+  const bool direct = GetClassInfoExA(nullptr, "LISTBOX", &system_list) != 0;
+  for (const auto& text : texts) {
+    const LPARAM entry = reinterpret_cast<LPARAM>(text.c_str());
+    if (direct) CallWindowProcA(system_list.lpfnWndProc, list, LB_ADDSTRING, 0, entry);
+    else SendMessageA(list, LB_ADDSTRING, 0, entry);
+  }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 static void remove_selected(TListBox& list) {
   const int i = list.ItemIndex();
   if (i >= 0 && i < list.Items().Count()) list.Items().Delete(i);
@@ -207,7 +230,12 @@ void Tmain_frm::report_results(const std::vector<ArchiveResult>& results, const 
   results_ = std::make_unique<ResultWindow>(Handle(), results, report_note);
 }
 
-void Tmain_frm::FormCreate(TObject*) { load_startup_settings(folder_, *this, *this); }
+void Tmain_frm::FormCreate(TObject*) {
+  // The stored lists go straight into the list windows, each filled in one go.
+  Ltb_add->HandleNeeded();
+  Ltb_del->HandleNeeded();
+  load_startup_settings(folder_, *this, *this);
+}
 
 void Tmain_frm::FormDestroy(TObject*) {
   try {

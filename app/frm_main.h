@@ -28,6 +28,8 @@ class ListBoxTextList final : public TextList {
   std::string at(int index) const override { return box_->Items().Get(index); }
   void append(const std::string& text) override { box_->Items().Add(text); }
   void clear() override { box_->Items().Clear(); }
+  // Without a repaint per entry: the list is drawn once, when it is full.
+  void assign(const std::vector<std::string>& texts) override;
 
  private:
   zfw::TListBox*& box_;

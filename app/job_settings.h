@@ -31,7 +31,8 @@ class TextList {
   virtual void append(const std::string& text) = 0;
   virtual void clear() = 0;
 
-  void assign(const std::vector<std::string>& texts);
+  // Replaces the whole content (a list control fills itself in one go).
+  virtual void assign(const std::vector<std::string>& texts);
   std::vector<std::string> items() const;
 };
 

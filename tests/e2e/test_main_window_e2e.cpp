@@ -115,6 +115,29 @@ TEST_F(WindowJob, InPlaceModeChangesTheListedArchivesThemselves) {
   }
 }
 
+// What is saved is what comes back: a list cleared and saved stays empty at the next start, and
+// a blank line in a stored list is no entry.
+TEST_F(WindowJob, AClearedListThatIsSavedStaysEmptyAtTheNextStart) {
+  for (const char* entry : {"C:\\a.txt", "C:\\b.txt"}) form->Ltb_add->Items().Add(entry);
+  form->Ltb_del->Items().Add("old.txt");
+  auto save = [&] {
+    Answerer message("#32770", {[](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); }});
+    form->act_saveExecute(nullptr);
+    EXPECT_EQ(message.answered(), 1);
+    return message.texts().empty() ? std::string() : message.texts()[0];
+  };
+  EXPECT_NE(save().find("\xCE\xC4\xBC\xFE\xB1\xA3\xB4\xE6\xB3\xC9\xB9\xA6"), std::string::npos);  // 文件保存成功
+  click(form->btn_add_clear);
+  click(form->btn_del_clear);
+  EXPECT_NE(save().find("\xCE\xC4\xBC\xFE\xB1\xA3\xB4\xE6\xB3\xC9\xB9\xA6"), std::string::npos);
+  EXPECT_EQ(read_text(program / "addfilename.txt"), "");
+  write_text(program / "delfilename.txt", "kept.txt\r\n\r\n \r\n");
+  delete form;
+  form = zfw::CreateForm<Tmain_frm>(nullptr, program.path());
+  EXPECT_EQ(form->Ltb_add->Items().Count(), 0);
+  EXPECT_EQ(form->Ltb_del->Items().ToVector(), (Names{"kept.txt"}));
+}
+
 // A run of three archives, one with a wrong password, one missing, one fine: the result window
 // shows one failed, one skipped and one done, with the totals, and the report says the same.
 TEST_F(WindowJob, TheResultWindowShowsWhatHappenedToEachArchive) {
