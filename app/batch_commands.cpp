@@ -41,8 +41,10 @@ std::string folder_of(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+bool is_blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
 bool name_matches(const std::string& entry_name, const std::string& wanted_name) {
-  if (wanted_name.empty()) return true;
+  if (is_blank(wanted_name)) return false;
   if (entry_name.size() != wanted_name.size()) return false;
   for (size_t i = 0; i < entry_name.size(); ++i)
     if (upper_ascii(entry_name[i]) != upper_ascii(wanted_name[i])) return false;
@@ -105,7 +107,7 @@ std::string CommandLine::script_line() const {
 
 CommandLine inplace_add_line(const std::string& R, const std::string& A, const std::string& F) {
   CommandLine c;
-  c.quoted(R, ValueRole::Archiver).text(" a ").quoted(A, ValueRole::Archive).text(" ").quoted(F, ValueRole::AddFile);
+  c.quoted(R, ValueRole::Archiver).text(" a -ep ").quoted(A, ValueRole::Archive).text(" ").quoted(F, ValueRole::AddFile);
   return c;
 }
 
@@ -140,9 +142,16 @@ CommandLine unpack_line(const std::string& R, const std::string& A, const std::s
 
 CommandLine pack_line(const std::string& R, const std::string& O, const std::string& V, const std::string* P) {
   CommandLine c;
-  c.quoted(R, ValueRole::Archiver).text(" a -ep1 -df -y ");
+  c.quoted(R, ValueRole::Archiver).text(" a -ep1 -r -df -y ");
   if (P) c.password(*P, ValueRole::Password).text(" ");
-  c.quoted(O, ValueRole::Output).text(" ").quoted(V, ValueRole::WorkFolder);
+  c.quoted(O, ValueRole::Output).text(" ");
+  c.quoted(V + "\\*", ValueRole::WorkFolder);
+  return c;
+}
+
+CommandLine remove_folder_line(const std::string& V) {
+  CommandLine c;
+  c.text("rd ").quoted(V, ValueRole::WorkFolder);
   return c;
 }
 

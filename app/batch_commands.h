@@ -13,7 +13,10 @@ std::string strip_path(const std::string& path);
 // The folder part up to and including the last backslash; empty if there is none.
 std::string folder_of(const std::string& path);
 
-// Empty wanted names match everything; otherwise the names are equal once the bytes a..z are
+// Empty or only spaces and tabs: such a name stands for no file.
+bool is_blank(const std::string& text);
+
+// A blank wanted name matches nothing; otherwise the names are equal once the bytes a..z are
 // mapped to A..Z (byte-wise, whatever the byte's place in a multibyte character).
 bool name_matches(const std::string& entry_name, const std::string& wanted_name);
 
@@ -58,7 +61,8 @@ class CommandLine {
 };
 
 // The templates. R is the archiver, A an archive, F a file to add, N a name to delete, M the
-// comment file, P/Q new/old password, O the output archive, V the work folder.
+// comment file, P/Q new/old password, O the output archive, V the work folder. Added files go to
+// the archive's root under their own names; a repack stores what V holds, not V itself.
 CommandLine inplace_add_line(const std::string& R, const std::string& A, const std::string& F);
 // A delete name starting with '-' or '@' is refused too.
 CommandLine inplace_delete_line(const std::string& R, const std::string& A, const std::string& N);
@@ -66,5 +70,7 @@ CommandLine comment_line(const std::string& R, const std::string& M, const std::
 CommandLine lock_line(const std::string& R, const std::string& target);
 CommandLine unpack_line(const std::string& R, const std::string& A, const std::string& Q);
 CommandLine pack_line(const std::string& R, const std::string& O, const std::string& V, const std::string* P);
+// Removes the work folder once the packing has emptied it (never a folder that still holds files).
+CommandLine remove_folder_line(const std::string& V);
 
 }  // namespace zembrel

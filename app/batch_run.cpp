@@ -1,7 +1,7 @@
+// Compiled for GBK: the texts below reach the platform as GBK bytes.
 #include "app/batch_run.h"
 
 #include <algorithm>
-#include <memory>
 #include <set>
 
 namespace zembrel {
@@ -15,6 +15,19 @@ std::string upper_ascii(std::string text) {
 }
 
 std::string script_path(const JobPlatform& platform) { return platform.exe_folder() + kScriptName; }
+
+constexpr char kStepUnpack[] = "正在解包";
+constexpr char kStepAdjust[] = "正在添加和删除文件";
+constexpr char kStepCheck[] = "正在校验结果";
+constexpr char kBusy[] = "上一次启动的批处理还在运行或正在校验结果，请等它结束后再开始。";
+constexpr char kNoArchiver[] = "找不到 Rar.exe：";
+constexpr char kNoFinish[] = "无法创建输出文件夹：";
+constexpr char kCancelled[] = "操作已取消：已删除本次解包的文件夹，没有启动批处理。";
+constexpr char kScriptFailed[] = "无法写入批处理文件 ";
+constexpr char kLaunchFailed[] = "无法启动批处理文件 ";
+constexpr char kReportSaved[] = "报告已保存到 ";
+constexpr char kReportFailed[] = "无法写入报告 ";
+constexpr char kNothingLaunched[] = "\r\n\r\n已删除本次解包的文件夹，没有启动批处理。";
 
 // Collects command lines for one archive; the first refused value refuses them all.
 class ArchiveLines {
@@ -33,164 +46,284 @@ class ArchiveLines {
   std::optional<ValueRole> refused_;
 };
 
+// One pass over the archive list: each archive is skipped, fails, or is planned (its script
+// lines written later and its result checked after the script).
 class Run {
  public:
-  Run(JobFields& fields, JobPlatform& platform) : f_(fields), p_(platform), script_(script_path(platform)) {}
+  Run(JobFields& fields, JobPlatform& platform, JobView& view)
+      : f_(fields), p_(platform), v_(view), R_(fields.rarname()), M_(fields.annname()) {}
 
-  void in_place() {
-    p_.create_empty(script_);
-    auto script = p_.open_append(script_);
-    const std::string R = f_.rarname();
-    const std::string M = f_.annname();
-    const bool lock = f_.lockcheck();
-    const auto adds = f_.add_list().items();
-    const auto dels = f_.del_list().items();
+  // False when the run was cancelled.
+  bool prepare(bool repack) {
     TextList& archives = f_.rar_list();
-    for (int i = 0; i < archives.count(); ++i) {
-      const std::string A = archives.at(i);
-      ArchiveLines lines;
-      for (const auto& F : adds) lines.add(inplace_add_line(R, A, F));
-      for (const auto& N : dels) lines.add(inplace_delete_line(R, A, N));
-      if (!M.empty()) lines.add(comment_line(R, M, A));
-      if (lock) lines.add(lock_line(R, A));
-      if (lines.refused()) {
-        skipped.push_back({A, SkipReason::UnsafeValue, *lines.refused()});
-        continue;
+    const int n = archives.count();
+    results.resize(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+      results[static_cast<size_t>(i)].archive = archives.at(i);
+      if (v_.cancel_requested()) {
+        for (int k = i; k < n; ++k) skip(static_cast<size_t>(k), Why::Cancelled);
+        return false;
       }
-      lines.write_to(*script);
+      v_.show_progress(i + 1, n, archives.at(i), repack ? kStepUnpack : "");
+      if (repack) repack_one(static_cast<size_t>(i));
+      else in_place_one(static_cast<size_t>(i));
     }
+    return !v_.cancel_requested();
+  }
+
+  // Writes and closes the whole script; throws JobFileError.
+  void write_script(const std::string& path) {
+    auto script = p_.create_text(path);
+    for (const auto& lines : planned_lines_) lines.write_to(*script);
     script->close();
-    p_.launch(script_);
   }
 
-  void repack() {
-    p_.create_empty(script_);
-    std::unique_ptr<ScriptFile> script;
-    const std::string X = p_.exe_folder();
-    TextList& archives = f_.rar_list();
-    const std::set<std::string> sources = source_archives();
-    for (int i = 0; i < archives.count(); ++i) {
-      script.reset();  // closes, and so flushes, the previous archive's lines
-      script = p_.open_append(script_);
-      repack_one(archives.at(i), X, sources, *script);
-    }
-    if (script) script->close();
-    p_.launch(script_);
+  void remove_work_folders() {
+    for (const auto& c : checks)
+      if (!c.work_folder.empty()) p_.remove_tree(c.work_folder);
+  }
+  // Old outputs go only once the new script is sure to run.
+  void remove_old_outputs() {
+    for (const auto& c : checks)
+      if (c.repacked && p_.exists(c.target)) p_.delete_file(c.target);
   }
 
-  std::vector<SkippedArchive> skipped;
+  std::vector<ArchiveResult> results;
+  std::vector<ArchiveCheck> checks;
 
  private:
-  std::set<std::string> source_archives() const {
-    std::set<std::string> result;
-    TextList& archives = f_.rar_list();
-    for (int i = 0; i < archives.count(); ++i) result.insert(upper_ascii(p_.full_path(archives.at(i))));
-    return result;
+  void skip(size_t row, Why why, ValueRole role = ValueRole::Archive) {
+    results[row].state = ArchiveState::Skipped;
+    results[row].why = why;
+    results[row].role = role;
+  }
+  void plan(ArchiveLines lines, ArchiveCheck check) {
+    planned_lines_.push_back(std::move(lines));
+    checks.push_back(std::move(check));
   }
 
-  void repack_one(const std::string& A, const std::string& X, const std::set<std::string>& sources, ScriptFile& script) {
-    const auto paths = repack_paths(A, X);
-    if (!paths) return skip(A, SkipReason::NoRarExtension);
-    if (!is_full_path(A)) return skip(A, SkipReason::NotFullPath);
-
-    const std::string R = f_.rarname();
-    const std::string M = f_.annname();
-    const std::string P = f_.password();
-    const CommandLine unpack = unpack_line(R, A, f_.old_password());
-    // The unpack runs now; the rest goes into the script once the work folder is ready.
+  void in_place_one(size_t row) {
+    const std::string A = results[row].archive;
+    if (!p_.is_file(A)) return skip(row, Why::ArchiveMissing);
     ArchiveLines lines;
-    lines.add(pack_line(R, paths->output, paths->work_folder_bare, f_.passwordcheck() ? &P : nullptr));
-    if (!M.empty()) lines.add(comment_line(R, M, paths->output));
-    if (f_.lockcheck()) lines.add(lock_line(R, paths->output));
-    if (const auto refused = unpack.refused() ? unpack.refused() : lines.refused())
-      return skip(A, SkipReason::UnsafeValue, *refused);
+    ArchiveCheck check;
+    check.row = row;
+    check.target = A;
+    check.has_password = !f_.old_password().empty();
+    check.password = f_.old_password();
+    const auto dels = non_blank(f_.del_list().items());
+    for (const auto& F : f_.add_list().items()) {
+      lines.add(inplace_add_line(R_, A, F));
+      if (!has_name(dels, strip_path(F))) check.added.push_back(strip_path(F));
+    }
+    for (const auto& N : dels) lines.add(inplace_delete_line(R_, A, N));
+    check.deleted = dels;
+    if (!M_.empty()) lines.add(comment_line(R_, M_, A));
+    if (f_.lockcheck()) lines.add(lock_line(R_, A));
+    check.comment = !M_.empty();
+    check.lock = f_.lockcheck();
+    if (lines.refused()) return skip(row, Why::UnsafeValue, *lines.refused());
+    plan(std::move(lines), std::move(check));
+  }
 
-    if (sources.count(upper_ascii(p_.full_path(paths->output))) ||
-        sources.count(upper_ascii(p_.full_path(paths->work_folder_bare))))
-      return skip(A, SkipReason::OutputIsSource);
+  void repack_one(size_t row) {
+    const std::string A = results[row].archive;
+    if (!is_full_path(A)) return skip(row, Why::NotFullPath);
+    if (!p_.is_file(A)) return skip(row, Why::ArchiveMissing);
+    const auto paths = repack_paths(A, p_.exe_folder());
+    if (!paths) return skip(row, Why::NoRarExtension);
+
+    const std::string P = f_.password();
+    const CommandLine unpack = unpack_line(R_, A, f_.old_password());
+    ArchiveLines lines;
+    lines.add(pack_line(R_, paths->output, paths->work_folder_bare, f_.passwordcheck() ? &P : nullptr));
+    lines.add(remove_folder_line(paths->work_folder_bare));
+    if (!M_.empty()) lines.add(comment_line(R_, M_, paths->output));
+    if (f_.lockcheck()) lines.add(lock_line(R_, paths->output));
+    if (const auto refused = unpack.refused() ? unpack.refused() : lines.refused())
+      return skip(row, Why::UnsafeValue, *refused);
+
+    if (sources().count(upper_ascii(p_.full_path(paths->output))) ||
+        sources().count(upper_ascii(p_.full_path(paths->work_folder_bare))))
+      return skip(row, Why::OutputIsSource);
+    if (!outputs_.insert(upper_ascii(p_.full_path(paths->output))).second) return skip(row, Why::SameOutput);
     // A folder that is already there holds the user's files, not ours: the copies, deletions
     // and the packing (which removes what it packs) must never touch it.
-    if (p_.exists(paths->work_folder_bare)) return skip(A, SkipReason::WorkFolderExists);
+    if (p_.exists(paths->work_folder_bare)) return skip(row, Why::WorkFolderExists);
 
-    p_.run_and_wait(unpack.str(), folder_of(A));
-
-    TextList& work = f_.work_list();
-    work.clear();
-    work.append(paths->work_folder);
-    const auto adds = f_.add_list().items();
-    for (const auto& F : adds) p_.copy_file(F, paths->work_folder + strip_path(F));
-    const auto dels = f_.del_list().items();
-    if (!dels.empty()) {
-      for (const auto& N : dels) find_named_files(p_, paths->work_folder, N, work);
-      for (int k = 1; k < work.count(); ++k) {
-        const std::string found = work.at(k);
-        p_.set_normal_attributes(found);
-        p_.delete_file(found);
-      }
+    const ProcessResult unpacked = p_.run_and_wait(unpack.str(), folder_of(A), false);
+    if (!unpacked.started || unpacked.exit_code != 0) {
+      // Whatever the failed unpack left is ours to remove; nothing of the archive is used.
+      if (p_.exists(paths->work_folder_bare)) p_.remove_tree(paths->work_folder);
+      results[row].state = ArchiveState::Failed;
+      results[row].why = unpacked.started ? Why::UnpackFailed : Why::UnpackNotStarted;
+      results[row].exit_code = unpacked.exit_code;
+      results[row].old_password_given = !f_.old_password().empty();
+      return;
     }
-    if (p_.exists(paths->output)) p_.delete_file(paths->output);
+    if (!p_.exists(paths->work_folder_bare)) {
+      results[row].state = ArchiveState::Failed;
+      results[row].why = Why::NoWorkFolder;
+      return;
+    }
+    v_.show_progress(static_cast<int>(row) + 1, static_cast<int>(results.size()), A, kStepAdjust);
+    adjust(paths->work_folder);
 
-    lines.write_to(script);
+    ArchiveCheck check;
+    check.row = row;
+    check.target = paths->output;
+    check.has_password = f_.passwordcheck();
+    check.password = P;
+    check.repacked = true;
+    check.tree = folder_tree(p_, paths->work_folder);
+    check.comment = !M_.empty();
+    check.lock = f_.lockcheck();
+    check.work_folder = paths->work_folder;
+    plan(std::move(lines), std::move(check));
   }
 
-  void skip(const std::string& A, SkipReason reason, ValueRole role = ValueRole::Archive) {
-    skipped.push_back({A, reason, role});
+  // The files to add go to the top of the work folder; the names to delete go at any depth.
+  void adjust(const std::string& W) {
+    TextList& work = f_.work_list();
+    work.clear();
+    work.append(W);
+    for (const auto& F : f_.add_list().items()) p_.copy_file(F, W + strip_path(F));
+    for (const auto& N : non_blank(f_.del_list().items())) find_named_files(p_, W, N, work);
+    for (int k = 1; k < work.count(); ++k) {
+      const std::string found = work.at(k);
+      p_.set_normal_attributes(found);
+      p_.delete_file(found);
+    }
+  }
+
+  const std::set<std::string>& sources() {
+    if (sources_.empty())
+      for (const auto& r : results) sources_.insert(upper_ascii(p_.full_path(r.archive)));
+    return sources_;
+  }
+
+  static std::vector<std::string> non_blank(std::vector<std::string> names) {
+    names.erase(std::remove_if(names.begin(), names.end(), [](const std::string& n) { return is_blank(n); }), names.end());
+    return names;
+  }
+  static bool has_name(const std::vector<std::string>& names, const std::string& name) {
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return name_matches(name, n); });
   }
 
   JobFields& f_;
   JobPlatform& p_;
-  const std::string script_;
+  JobView& v_;
+  const std::string R_, M_;
+  std::vector<ArchiveLines> planned_lines_;
+  std::set<std::string> sources_, outputs_;
 };
-
-const char* role_text(ValueRole role) {
-  switch (role) {
-    case ValueRole::Archiver: return "Rar.exe 路径";
-    case ValueRole::Archive: return "压缩包路径";
-    case ValueRole::AddFile: return "要添加的文件路径";
-    case ValueRole::DeleteName: return "要删除的文件名";
-    case ValueRole::CommentFile: return "注释文件路径";
-    case ValueRole::Password: return "新密码";
-    case ValueRole::OldPassword: return "原压缩包密码";
-    case ValueRole::Output: return "输出压缩包路径";
-    case ValueRole::WorkFolder: return "解包文件夹路径";
-  }
-  return "";
-}
-
-std::string reason_text(const SkippedArchive& s) {
-  switch (s.reason) {
-    case SkipReason::NoRarExtension: return "文件名不以 .rar 结尾，无法确定解包文件夹";
-    case SkipReason::NotFullPath: return "不是完整路径";
-    case SkipReason::UnsafeValue:
-      return std::string(role_text(s.role)) + "含有无法原样传给 Rar.exe 的字符（双引号、换行或结尾的反斜杠）";
-    case SkipReason::OutputIsSource: return "新压缩包或解包文件夹与待处理的压缩包同名";
-    case SkipReason::WorkFolderExists: return "解包文件夹已存在，为保护其中的文件未作处理";
-  }
-  return "";
-}
 
 }  // namespace
 
-void act_go(JobFields& fields, JobPlatform& platform, JobView& view) {
-  view.set_go_enabled(false);
-  remove_script(platform);
-  if (fields.rar_list().count() == 0) {
-    view.report_empty_archive_list();
-    view.set_go_enabled(true);
+struct BatchJob::Launched {
+  std::unique_ptr<ScriptProcess> process;
+  std::vector<ArchiveResult> results;
+  std::vector<ArchiveCheck> checks;
+  std::string archiver;
+};
+
+BatchJob::BatchJob(JobFields& fields, JobPlatform& platform, JobView& view) : f_(fields), p_(platform), v_(view) {}
+BatchJob::~BatchJob() = default;
+
+void BatchJob::go() {
+  if (busy()) return v_.report_stopped(kBusy);
+  v_.set_go_enabled(false);
+  struct EnableGo {
+    BatchJob& job;
+    ~EnableGo() {
+      if (!job.busy()) job.v_.set_go_enabled(true);
+    }
+  } enable_go{*this};
+
+  remove_script(p_);
+  if (f_.rar_list().count() == 0) {
+    v_.report_empty_archive_list();
     return;
   }
-  Run run(fields, platform);
-  try {
-    switch (fields.rarmethod()) {
-      case kModeInPlace: run.in_place(); break;
-      case kModeRepack: run.repack(); break;
-      default: break;
-    }
-  } catch (...) {
-    // A run ends silently where it failed; the script is not launched.
+  const std::string R = f_.rarname();
+  if (!p_.is_file(R)) return v_.report_stopped(kNoArchiver + R);
+  const bool repack = f_.rarmethod() != kModeInPlace;
+  const std::string finish_folder = p_.exe_folder() + "finish";
+  if (repack && !p_.make_folder(finish_folder))
+    return v_.report_stopped(kNoFinish + finish_folder);
+
+  Run run(f_, p_, v_);
+  const bool complete = run.prepare(repack);
+  v_.end_progress();
+  if (!complete) {
+    run.remove_work_folders();
+    return v_.report_stopped(kCancelled);
   }
-  if (!run.skipped.empty()) view.report_skipped(run.skipped);
-  view.set_go_enabled(true);
+  if (run.checks.empty()) return finish(std::move(run.results));
+
+  const std::string script = script_path(p_);
+  try {
+    run.write_script(script);
+  } catch (const std::exception& e) {
+    p_.delete_file(script);
+    run.remove_work_folders();
+    return v_.report_stopped(kScriptFailed + std::string(e.what()) + kNothingLaunched);
+  }
+  run.remove_old_outputs();
+  auto process = p_.launch(script);
+  if (!process) {
+    run.remove_work_folders();
+    return v_.report_stopped(kLaunchFailed + script + kNothingLaunched);
+  }
+  launched_ = std::make_unique<Launched>(Launched{std::move(process), std::move(run.results), std::move(run.checks), R});
+}
+
+void BatchJob::poll() {
+  if (!launched_ || checking_ || launched_->process->running()) return;
+  // While the results are checked, busy() keeps a second start away.
+  checking_ = true;
+  struct Done {
+    BatchJob& job;
+    ~Done() {
+      job.checking_ = false;
+      job.v_.set_go_enabled(true);
+    }
+  } done{*this};
+  const std::unique_ptr<Launched> launched = std::move(launched_);
+  const int n = static_cast<int>(launched->checks.size());
+  for (int i = 0; i < n; ++i) {
+    const ArchiveCheck& c = launched->checks[static_cast<size_t>(i)];
+    ArchiveResult& row = launched->results[c.row];
+    v_.show_progress(i + 1, n, row.archive, kStepCheck);
+    if (v_.cancel_requested()) {
+      row.state = ArchiveState::Failed;
+      row.why = Why::CheckCancelled;
+    } else {
+      check_archive(c, launched->archiver, p_, row);
+    }
+    if (!c.work_folder.empty() && p_.exists(c.work_folder)) p_.remove_tree(c.work_folder);
+  }
+  v_.end_progress();
+  finish(std::move(launched->results));
+}
+
+void BatchJob::finish(const std::vector<ArchiveResult>& results) {
+  const std::string report = p_.exe_folder() + kReportName;
+  std::string where = kReportSaved + report;
+  try {
+    auto file = p_.create_text(report);
+    file->write_line(report_text(results));
+    file->close();
+  } catch (const std::exception& e) {
+    p_.delete_file(report);
+    where = kReportFailed + std::string(e.what());
+  }
+  v_.report_results(results, where);
+}
+
+void BatchJob::remove_script_unless_running() {
+  if (launched_ && launched_->process && launched_->process->running()) return;
+  remove_script(p_);
 }
 
 int find_named_files(JobPlatform& platform, const std::string& folder, const std::string& name, TextList& target) {
@@ -210,15 +343,6 @@ int find_named_files(JobPlatform& platform, const std::string& folder, const std
 void remove_script(JobPlatform& platform) {
   const std::string script = script_path(platform);
   if (platform.exists(script)) platform.delete_file(script);
-}
-
-std::string skipped_report_text(const std::vector<SkippedArchive>& skipped) {
-  constexpr size_t kShown = 20;
-  std::string text = "以下压缩包未作处理：\r\n";
-  for (size_t i = 0; i < skipped.size() && i < kShown; ++i)
-    text += "\r\n" + skipped[i].archive + "\r\n    " + reason_text(skipped[i]);
-  if (skipped.size() > kShown) text += "\r\n\r\n……另有 " + std::to_string(skipped.size() - kShown) + " 个压缩包未作处理。";
-  return text;
 }
 
 }  // namespace zembrel

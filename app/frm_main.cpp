@@ -27,6 +27,10 @@ Tmain_frm::Tmain_frm(TComponent* owner, std::string folder) : TForm(owner, "MAIN
   RegisterSkinDataClass();
   (void)TSkinCaption::StaticClass();
   register_methods();
+  script_watch_ = new TTimer(this);
+  script_watch_->SetEnabled(false);
+  script_watch_->SetInterval(250);
+  script_watch_->OnTimer = [this](TObject*) { watch_script(); };
   if (!main_frm) main_frm = this;
 }
 
@@ -113,6 +117,29 @@ void Tmain_frm::append_chosen(TOpenDialog& dialog, TListBox& list, bool names_on
   }
 }
 
+void ListBoxTextList::assign(const std::vector<std::string>& texts) {
+  if (!box_->HandleAllocated()) return TextList::assign(texts);
+  const HWND list = box_->Handle();
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  size_t bytes = 0;
+  for (const auto& text : texts) bytes += text.size() + 1;
+  SendMessageA(list, LB_INITSTORAGE, texts.size(), static_cast<LPARAM>(bytes));
+  // Every message through the window's own procedure chain costs a window-property lookup (a
+  // server round trip under Wine); the entries go to the system list procedure directly, and
+  // the redraw below passes the whole chain, so whatever watches the list sees it full.
+  WNDCLASSEXA system_list{};
+  system_list.cbSize = sizeof system_list;
+  const bool direct = GetClassInfoExA(nullptr, "LISTBOX", &system_list) != 0;
+  for (const auto& text : texts) {
+    const LPARAM entry = reinterpret_cast<LPARAM>(text.c_str());
+    if (direct) CallWindowProcA(system_list.lpfnWndProc, list, LB_ADDSTRING, 0, entry);
+    else SendMessageA(list, LB_ADDSTRING, 0, entry);
+  }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 static void remove_selected(TListBox& list) {
   const int i = list.ItemIndex();
   if (i >= 0 && i < list.Items().Count()) list.Items().Delete(i);
@@ -146,11 +173,24 @@ void Tmain_frm::edt_passClick(TObject*) { edt_pass->SetText(""); }
 
 void Tmain_frm::act_goExecute(TObject*) {
   try {
-    Win32JobPlatform platform(Handle(), folder_);
-    act_go(*this, platform, *this);
-  } catch (...) {
-    btn_go->SetEnabled(true);
+    platform_.set_owner(Handle());
+    job_.go();
+    script_watch_->SetEnabled(job_.busy());
+  } catch (const std::exception& e) {
+    progress_.reset();
+    report_stopped(e.what());
+    btn_go->SetEnabled(!job_.busy());
   }
+}
+
+void Tmain_frm::watch_script() {
+  try {
+    job_.poll();
+  } catch (const std::exception& e) {
+    progress_.reset();
+    OutputDebugStringA(e.what());
+  }
+  if (!job_.busy()) script_watch_->SetEnabled(false);
 }
 
 void Tmain_frm::act_saveExecute(TObject*) {
@@ -176,17 +216,32 @@ void Tmain_frm::report_empty_archive_list() {
   btn_show_add->SetFocus();
 }
 
-void Tmain_frm::report_skipped(const std::vector<SkippedArchive>& skipped) {
-  MessageBoxA(Handle(), skipped_report_text(skipped).c_str(), texts::kCaption, MB_OK | MB_ICONWARNING);
+void Tmain_frm::report_stopped(const std::string& text) {
+  MessageBoxA(Handle(), text.c_str(), texts::kCaption, MB_OK | MB_ICONWARNING);
 }
 
-void Tmain_frm::FormCreate(TObject*) { load_startup_settings(folder_, *this, *this); }
+void Tmain_frm::show_progress(int index, int count, const std::string& archive, const std::string& step) {
+  if (!progress_) progress_ = std::make_unique<ProgressWindow>(Handle());
+  progress_->show(index, count, archive, step);
+}
+
+void Tmain_frm::report_results(const std::vector<ArchiveResult>& results, const std::string& report_note) {
+  results_.reset();
+  results_ = std::make_unique<ResultWindow>(Handle(), results, report_note);
+}
+
+void Tmain_frm::FormCreate(TObject*) {
+  // The stored lists go straight into the list windows, each filled in one go.
+  Ltb_add->HandleNeeded();
+  Ltb_del->HandleNeeded();
+  load_startup_settings(folder_, *this, *this);
+}
 
 void Tmain_frm::FormDestroy(TObject*) {
   try {
-    Win32JobPlatform platform(nullptr, folder_);
-    remove_script(platform);
-  } catch (...) {
+    job_.remove_script_unless_running();
+  } catch (const std::exception& e) {
+    OutputDebugStringA(e.what());
   }
 }
 

@@ -3,11 +3,16 @@
 // and the start-up loading report to.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "app/batch_run.h"
 #include "app/job_platform.h"
 #include "app/job_settings.h"
+#include "app/progress_window.h"
+#include "app/result_window.h"
 #include "app/settings_store.h"
+#include "app/win32_job_platform.h"
 #include "framework/dialogs.h"
 #include "framework/forms.h"
 #include "skin/data/WinSkinData.h"
@@ -23,6 +28,8 @@ class ListBoxTextList final : public TextList {
   std::string at(int index) const override { return box_->Items().Get(index); }
   void append(const std::string& text) override { box_->Items().Add(text); }
   void clear() override { box_->Items().Clear(); }
+  // Without a repaint per entry: the list is drawn once, when it is full.
+  void assign(const std::vector<std::string>& texts) override;
 
  private:
   zfw::TListBox*& box_;
@@ -46,7 +53,7 @@ class Tmain_frm final : public zfw::TForm, public JobFields, public JobView, pub
   bool lockcheck() const override { return ck_lock->Checked(); }
   bool saveexit() const override { return ck_saveexit->Checked(); }
   void set_rarname(const std::string& v) override { edt_open->SetText(v); }
-  void set_rarmethod(int v) override { RadioGroup1->SetItemIndex(v); }
+  void set_rarmethod(int v) override { RadioGroup1->SetItemIndex(mode_from_setting(v)); }
   void set_annname(const std::string& v) override { edt_ann->SetText(v); }
   void set_passwordcheck(bool v) override { ck_pass->SetChecked(v); }
   void set_password(const std::string& v) override { edt_pass->SetText(v); }
@@ -61,7 +68,16 @@ class Tmain_frm final : public zfw::TForm, public JobFields, public JobView, pub
   // JobView
   void set_go_enabled(bool enabled) override { btn_go->SetEnabled(enabled); }
   void report_empty_archive_list() override;
-  void report_skipped(const std::vector<SkippedArchive>& skipped) override;
+  void report_stopped(const std::string& text) override;
+  void show_progress(int index, int count, const std::string& archive, const std::string& step) override;
+  void end_progress() override { progress_.reset(); }
+  bool cancel_requested() override { return progress_ && progress_->cancel_requested(); }
+  void report_results(const std::vector<ArchiveResult>& results, const std::string& report_note) override;
+
+  // The windows of the current run, while they are shown.
+  ProgressWindow* progress_window() const { return progress_.get(); }
+  ResultWindow* result_window() const { return results_ && results_->alive() ? results_.get() : nullptr; }
+  const BatchJob& job() const { return job_; }
 
   // StartupView
   void set_password_edit_visible(bool visible) override { edt_pass->SetVisible(visible); }
@@ -115,8 +131,14 @@ class Tmain_frm final : public zfw::TForm, public JobFields, public JobView, pub
  private:
   void register_methods();
   void append_chosen(zfw::TOpenDialog& dialog, zfw::TListBox& list, bool names_only);
+  void watch_script();
   std::string folder_;
   ListBoxTextList add_list_{Ltb_add}, del_list_{Ltb_del}, rar_list_{Ltb_rar}, work_list_{Ltb_show};
+  Win32JobPlatform platform_{nullptr, folder_};
+  BatchJob job_{*this, platform_, *this};
+  zfw::TTimer* script_watch_ = nullptr;  // polls the launched script while the job is busy
+  std::unique_ptr<ProgressWindow> progress_;
+  std::unique_ptr<ResultWindow> results_;
 };
 
 // The program's main window, once created.

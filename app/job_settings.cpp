@@ -29,11 +29,7 @@ JobSettings JobFields::settings() const {
   return s;
 }
 
-int clamp_mode_index(int index, int item_count) {
-  if (index < -1) return -1;
-  if (index >= item_count) return item_count - 1;
-  return index;
-}
+int mode_from_setting(int value) { return value == kModeInPlace ? kModeInPlace : kModeRepack; }
 
 JobSettings initial_job_settings() {
   JobSettings s;

@@ -31,7 +31,8 @@ class TextList {
   virtual void append(const std::string& text) = 0;
   virtual void clear() = 0;
 
-  void assign(const std::vector<std::string>& texts);
+  // Replaces the whole content (a list control fills itself in one go).
+  virtual void assign(const std::vector<std::string>& texts);
   std::vector<std::string> items() const;
 };
 
@@ -50,7 +51,7 @@ class JobFields {
   virtual bool saveexit() const = 0;
 
   virtual void set_rarname(const std::string& value) = 0;
-  // The mode radio group clamps the index to -1 (no item) .. 1; see clamp_mode_index.
+  // Any stored value selects one of the two modes; see mode_from_setting.
   virtual void set_rarmethod(int value) = 0;
   virtual void set_annname(const std::string& value) = 0;
   // A change of the tick state shows or hides the password edit (the window's passwordclick).
@@ -68,9 +69,9 @@ class JobFields {
   JobSettings settings() const;
 };
 
-// The radio group's rule for an index set from outside: above the last item selects the last,
-// below -1 selects none.
-int clamp_mode_index(int index, int item_count = 2);
+// The mode a stored value selects: 0 is in-place mode; anything else selects repack mode, the one
+// that never changes the listed archives themselves (and the initial mode of a new window).
+int mode_from_setting(int value);
 
 // The initial values of a new main window.
 JobSettings initial_job_settings();
@@ -101,7 +102,7 @@ class PlainJobFields final : public JobFields {
   bool saveexit() const override { return values.saveexit; }
 
   void set_rarname(const std::string& v) override { values.rarname = v; }
-  void set_rarmethod(int v) override { values.rarmethod = clamp_mode_index(v); }
+  void set_rarmethod(int v) override { values.rarmethod = mode_from_setting(v); }
   void set_annname(const std::string& v) override { values.annname = v; }
   void set_passwordcheck(bool v) override { values.passwordcheck = v; }
   void set_password(const std::string& v) override { values.password = v; }

@@ -10,7 +10,8 @@ std::vector<std::string> parse_list_lines(std::string_view bytes) {
   while (start < bytes.size()) {
     size_t end = start;
     while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    lines.emplace_back(bytes.substr(start, end - start));
+    const std::string_view line = bytes.substr(start, end - start);
+    if (line.find_first_not_of(" \t") != std::string_view::npos) lines.emplace_back(line);
     if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
     start = end + 1;
   }

@@ -31,6 +31,8 @@ class Profile {
   }
   void write_int(const char* key, int value) const { write_text(key, std::to_string(value)); }
   void write_bool(const char* key, bool value) const { write_text(key, value ? "1" : "0"); }
+  // Puts any cached keys into the file (the call's result carries no meaning).
+  void flush() const { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str()); }
 
  private:
   std::string path_;
@@ -52,10 +54,8 @@ void load_settings_file(const Profile& ini, JobFields& f) {
   f.set_saveexit(ini.read_bool("saveexit", f.saveexit()));
 }
 
-void save_list(const std::string& path, const TextList& list) {
-  if (list.count() == 0) return;  // an empty list keeps the file of an earlier save
-  write_whole_file(path, format_list_lines(list.items()));
-}
+// An empty list is written too: what is saved is what the next start loads.
+void save_list(const std::string& path, const TextList& list) { write_whole_file(path, format_list_lines(list.items())); }
 
 }  // namespace
 
@@ -95,6 +95,7 @@ bool save_settings(const std::string& folder, JobFields& fields) {
     ini.write_text("old_password", fields.old_password());
     ini.write_bool("lockcheck", fields.lockcheck());
     ini.write_bool("saveexit", fields.saveexit());
+    ini.flush();
     return true;
   } catch (...) {
     return false;

@@ -26,7 +26,7 @@ class StartupView {
 // silently; the steps done before it stay in effect.
 void load_startup_settings(const std::string& folder, JobFields& fields, StartupView& view);
 
-// Writes the lists (each only if it has entries) and the settings. Returns false when a step
+// Writes both lists (an empty one as an empty file) and the settings. Returns false when a step
 // failed; what was written before it stays written.
 bool save_settings(const std::string& folder, JobFields& fields);
 

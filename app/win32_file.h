@@ -36,9 +36,14 @@ class OwnedHandle {
   HANDLE h_ = nullptr;
 };
 
+// A failed file operation and the system's error code for it.
 class FileError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit FileError(const std::string& what, DWORD code = GetLastError()) : std::runtime_error(what), code_(code) {}
+  DWORD code() const { return code_; }
+
+ private:
+  DWORD code_;
 };
 
 // Throws FileError when the file cannot be read.

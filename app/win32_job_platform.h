@@ -17,15 +17,22 @@ class Win32JobPlatform final : public JobPlatform {
 
   std::string exe_folder() const override { return folder_; }
   bool exists(const std::string& path) const override;
+  bool is_file(const std::string& path) const override;
   std::string full_path(const std::string& path) const override;
   void delete_file(const std::string& path) override;
-  void create_empty(const std::string& path) override;
-  std::unique_ptr<ScriptFile> open_append(const std::string& path) override;
-  void run_and_wait(const std::string& command_line, const std::string& current_folder) override;
+  bool make_folder(const std::string& path) override;
+  void remove_tree(const std::string& folder) override;
+  std::unique_ptr<ScriptFile> create_text(const std::string& path) override;
+  std::optional<std::string> read_file(const std::string& path) override;
+  ProcessResult run_and_wait(const std::string& command_line, const std::string& current_folder,
+                             bool capture_output) override;
   void copy_file(const std::string& from, const std::string& to) override;
   void set_normal_attributes(const std::string& path) override;
   std::vector<FolderEntry> list_folder(const std::string& folder) override;
-  void launch(const std::string& script) override;
+  std::unique_ptr<ScriptProcess> launch(const std::string& script) override;
+  std::string scratch_file(const std::string& name) const override;
+
+  void set_owner(HWND owner) { owner_ = owner; }
 
  private:
   HWND owner_;

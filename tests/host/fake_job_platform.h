@@ -29,25 +29,50 @@ class FakeJobPlatform final : public JobPlatform {
   std::map<std::string, std::string, CaseLess> files;
   std::set<std::string, CaseLess> folders;
   std::vector<std::string> log;  // every change and process, in order
-  // Called for each unpack with the command line and the child's current folder.
+  // Called for each child process with the command line and its current folder; the archiver's
+  // checks (capture set) answer through on_check. Without them every child succeeds silently.
   std::function<void(const std::string&, const std::string&)> on_run;
+  std::function<ProcessResult(const std::string&)> on_check;
+  unsigned long unpack_exit_code = 0;
+  bool processes_start = true;
   bool fail_script_writes = false;
+  bool launch_refused = false;
+  bool folders_can_be_made = true;
+  bool script_running = false;  // what the launched script's process says
 
   std::string exe_folder() const override { return folder; }
   bool exists(const std::string& p) const override { return files.count(p) || folders.count(trim(p)); }
+  bool is_file(const std::string& p) const override { return files.count(p) > 0; }
   std::string full_path(const std::string& p) const override { return p; }
   void delete_file(const std::string& p) override {
     log.push_back("delete " + p);
     files.erase(p);
   }
-  void create_empty(const std::string& p) override {
-    if (fail_script_writes) throw std::runtime_error("disk full");
-    files[p].clear();
+  bool make_folder(const std::string& p) override {
+    if (folders.count(trim(p))) return true;
+    if (files.count(p)) return false;
+    log.push_back("mkdir " + p);
+    if (folders_can_be_made) folders.insert(trim(p));
+    return folders_can_be_made;
   }
-  std::unique_ptr<ScriptFile> open_append(const std::string& p) override;
-  void run_and_wait(const std::string& line, const std::string& cwd) override {
+  void remove_tree(const std::string& dir) override {
+    log.push_back("remove " + dir);
+    const std::string prefix = CaseLess::fold(dir);
+    auto inside = [&](const std::string& path) { return CaseLess::fold(path + "\\").rfind(prefix, 0) == 0; };
+    std::erase_if(files, [&](const auto& f) { return inside(f.first); });
+    std::erase_if(folders, [&](const auto& f) { return inside(f); });
+  }
+  std::unique_ptr<ScriptFile> create_text(const std::string& p) override;
+  std::optional<std::string> read_file(const std::string& p) override {
+    if (!files.count(p)) return std::nullopt;
+    return files.at(p);
+  }
+  ProcessResult run_and_wait(const std::string& line, const std::string& cwd, bool capture) override {
+    if (capture) return on_check ? on_check(line) : ProcessResult{true, 0, ""};
     log.push_back("run " + line + " in " + cwd);
+    if (!processes_start) return {};
     if (on_run) on_run(line, cwd);
+    return {true, unpack_exit_code, ""};
   }
   void copy_file(const std::string& from, const std::string& to) override {
     log.push_back("copy " + from + " -> " + to);
@@ -62,7 +87,8 @@ class FakeJobPlatform final : public JobPlatform {
       if (CaseLess::fold(folder_of(f)) == CaseLess::fold(dir)) entries.push_back({strip_path(f), false});
     return entries;
   }
-  void launch(const std::string& script) override { log.push_back("launch " + script); }
+  std::unique_ptr<ScriptProcess> launch(const std::string& script) override;
+  std::string scratch_file(const std::string& name) const override { return "T:\\" + name; }
 
   void add_folder(const std::string& path) {
     for (size_t i = path.find('\\', 3); i != std::string::npos; i = path.find('\\', i + 1)) folders.insert(path.substr(0, i));
@@ -82,20 +108,36 @@ class FakeScript final : public ScriptFile {
  public:
   FakeScript(FakeJobPlatform& p, std::string path) : p_(p), path_(std::move(path)) {}
   void write_line(const std::string& line) override {
-    if (p_.fail_script_writes) throw std::runtime_error("disk full");
+    if (p_.fail_script_writes) throw JobFileError(path_ + ": disk full");
     p_.files[path_] += line + "\r\n";
   }
-  void close() override {}
+  void close() override {
+    if (p_.fail_script_writes) throw JobFileError(path_ + ": disk full");
+  }
 
  private:
   FakeJobPlatform& p_;
   std::string path_;
 };
 
-inline std::unique_ptr<ScriptFile> FakeJobPlatform::open_append(const std::string& p) {
-  if (fail_script_writes) throw std::runtime_error("disk full");
-  files[p];
+class FakeScriptProcess final : public ScriptProcess {
+ public:
+  explicit FakeScriptProcess(FakeJobPlatform& p) : p_(p) {}
+  bool running() override { return p_.script_running; }
+
+ private:
+  FakeJobPlatform& p_;
+};
+
+inline std::unique_ptr<ScriptFile> FakeJobPlatform::create_text(const std::string& p) {
+  files[p].clear();
   return std::make_unique<FakeScript>(*this, p);
+}
+
+inline std::unique_ptr<ScriptProcess> FakeJobPlatform::launch(const std::string& script) {
+  log.push_back("launch " + script);
+  if (launch_refused) return nullptr;
+  return std::make_unique<FakeScriptProcess>(*this);
 }
 
 

@@ -16,7 +16,7 @@ TEST(NameMatches, FoldsOnlyAsciiLettersBytewise) {
   struct Case { const char* entry; const char* wanted; bool match; };
   const Case cases[] = {
       {"old.txt", "OLD.TXT", true},  {"Old.Txt", "old.txt", true}, {"old.txt", "old.tx", false},
-      {"anything", "", true},        {"", "", true},               {"sub\\old.txt", "old.txt", false},
+      {"anything", "", false},       {"", "", false},              {"x", " \t", false},               {"sub\\old.txt", "old.txt", false},
       // GBK "旧.txt": its bytes are compared as they are, apart from a..z.
       {"\xBE\xC9.txt", "\xBE\xC9.TXT", true}, {"\xBE\xC9.txt", "\xBE\xE9.txt", false},
       // The trail byte 0x61 ('a') of a double-byte character folds like a letter too.
@@ -73,8 +73,8 @@ TEST(PasswordSwitch, IsBareWhenPlainQuotedOtherwiseAndRefusedWhenNeitherWorks) {
 
 TEST(ScriptLine, DoublesEveryPercentSoTheInterpreterGivesItBack) {
   const auto line = inplace_add_line("C:\\R.exe", "D:\\100% & more\\a.rar", "C:\\%TEMP%\\f.txt");
-  EXPECT_EQ(line.str(), "\"C:\\R.exe\" a \"D:\\100% & more\\a.rar\" \"C:\\%TEMP%\\f.txt\"");
-  EXPECT_EQ(line.script_line(), "\"C:\\R.exe\" a \"D:\\100%% & more\\a.rar\" \"C:\\%%TEMP%%\\f.txt\"");
+  EXPECT_EQ(line.str(), "\"C:\\R.exe\" a -ep \"D:\\100% & more\\a.rar\" \"C:\\%TEMP%\\f.txt\"");
+  EXPECT_EQ(line.script_line(), "\"C:\\R.exe\" a -ep \"D:\\100%% & more\\a.rar\" \"C:\\%%TEMP%%\\f.txt\"");
   EXPECT_FALSE(line.refused());
 }
 
@@ -86,8 +86,9 @@ TEST(Templates, MatchTheArchiversCommandsByteForByte) {
   EXPECT_EQ(lock_line(R, "D:\\a.rar").str(), "\"" + R + "\" k \"D:\\a.rar\"");
   EXPECT_EQ(unpack_line(R, "D:\\a.rar", "").str(), "\"" + R + "\" x -ad -y \"D:\\a.rar\"");
   EXPECT_EQ(unpack_line(R, "D:\\a.rar", "q q").str(), "\"" + R + "\" x -ad -y -p\"q q\" \"D:\\a.rar\"");
-  EXPECT_EQ(pack_line(R, "C:\\f\\a.rar", "D:\\a", nullptr).str(), "\"" + R + "\" a -ep1 -df -y \"C:\\f\\a.rar\" \"D:\\a\"");
-  EXPECT_EQ(pack_line(R, "C:\\f\\a.rar", "D:\\a", &P).str(), "\"" + R + "\" a -ep1 -df -y -ppw \"C:\\f\\a.rar\" \"D:\\a\"");
+  EXPECT_EQ(pack_line(R, "C:\\f\\a.rar", "D:\\a", nullptr).str(), "\"" + R + "\" a -ep1 -r -df -y \"C:\\f\\a.rar\" \"D:\\a\\*\"");
+  EXPECT_EQ(pack_line(R, "C:\\f\\a.rar", "D:\\a", &P).str(), "\"" + R + "\" a -ep1 -r -df -y -ppw \"C:\\f\\a.rar\" \"D:\\a\\*\"");
+  EXPECT_EQ(remove_folder_line("D:\\a").str(), "rd \"D:\\a\"");
 }
 
 TEST(Templates, RefuseQuotesLineBreaksAndTrailingBackslashesInQuotedValues) {

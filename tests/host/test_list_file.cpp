@@ -14,10 +14,13 @@ TEST(ListFile, ReadsEveryKindOfLineEnd) {
       {"a\r\nb\r\n", {"a", "b"}},
       {"a\r\nb", {"a", "b"}},
       {"a\nb\rc\r\n", {"a", "b", "c"}},
-      {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-      {"\r\n", {""}},
-      {"a\n\r\nb", {"a", "", "b"}},
-      {"a\r\rb", {"a", "", "b"}},
+      // Blank lines, at the end or between entries, are no entries.
+      {"a\r\n\r\nb\r\n", {"a", "b"}},
+      {"\r\n", {}},
+      {"a\n\r\nb", {"a", "b"}},
+      {"a\r\rb", {"a", "b"}},
+      {"old.txt\r\n \t\r\n\r\n", {"old.txt"}},
+      {" x \r\n", {" x "}},
       {std::string("a\r\nb\0c\r\n", 8), {"a", "b"}},
       {"\xBE\xC9.txt\r\n", {"\xBE\xC9.txt"}},
   };
@@ -25,9 +28,10 @@ TEST(ListFile, ReadsEveryKindOfLineEnd) {
 }
 
 TEST(ListFile, WritesEveryLineWithCrLfAndReadsItBack) {
-  const Lines entries{"C:\\a b\\x.txt", "", "old.txt"};
+  const Lines entries{"C:\\a b\\x.txt", "old.txt"};
   const std::string bytes = format_list_lines(entries);
-  EXPECT_EQ(bytes, "C:\\a b\\x.txt\r\n\r\nold.txt\r\n");
+  EXPECT_EQ(bytes, "C:\\a b\\x.txt\r\nold.txt\r\n");
+  EXPECT_EQ(format_list_lines({}), "");
   EXPECT_EQ(parse_list_lines(bytes), entries);
 }
 

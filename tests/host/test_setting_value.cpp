@@ -19,12 +19,9 @@ TEST(SettingInt, AcceptsDecimalSignsSpacesAndHexElseKeepsTheFallback) {
   for (const auto& c : cases) EXPECT_EQ(parse_setting_int(c.text, 42), c.value) << c.text;
 }
 
-TEST(ModeIndex, IsClampedLikeTheRadioGroup) {
-  EXPECT_EQ(clamp_mode_index(5), 1);
-  EXPECT_EQ(clamp_mode_index(1), 1);
-  EXPECT_EQ(clamp_mode_index(0), 0);
-  EXPECT_EQ(clamp_mode_index(-1), -1);
-  EXPECT_EQ(clamp_mode_index(-7), -1);
+TEST(ModeFromSetting, AnyValueButZeroSelectsRepackMode) {
+  for (int stored : {5, 1, -1, -7, 2147483647}) EXPECT_EQ(mode_from_setting(stored), kModeRepack) << stored;
+  EXPECT_EQ(mode_from_setting(0), kModeInPlace);
 }
 
 TEST(StatusDate, IsThreeSpacesAndTheGbkDate) {

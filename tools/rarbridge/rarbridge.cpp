@@ -117,8 +117,9 @@ int main() {
   const std::string unix_cwd = unix_path_of(std::wstring(cwd, cwd_len));
   if (unix_cwd.empty()) return fail("the current folder has no Unix path");
 
-  std::string args = unix_cwd + '\0';
-  for (const auto& a : zembrel::bridge::unix_arguments(windows_args, unix_path_of)) args += a + '\0';
+  const auto command_line = zembrel::bridge::unix_command(windows_args, unix_path_of);
+  std::string args = (command_line.folder.empty() ? unix_cwd : command_line.folder) + '\0';
+  for (const auto& a : command_line.args) args += a + '\0';
 
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);

@@ -26,7 +26,7 @@ TEST(SettingsStore, SavedSettingsAndListsComeBackAtTheNextStart) {
   PlainJobFields saved;
   saved.values = {"D:\\\xB9\xA4\xBE\xDF\\Rar.exe", 0, "C:\\a b\\note.txt", true, "p w&%x%", "old pw", true, true};
   saved.add.assign({"C:\\x.txt", "D:\\\xD6\xD0\xCE\xC4.doc"});
-  saved.del.assign({"old.txt", "", "THUMBS.DB"});
+  saved.del.assign({"old.txt", "THUMBS.DB"});
   ASSERT_TRUE(save_settings(folder.path(), saved));
   EXPECT_EQ(read_text(folder / "addfilename.txt"), "C:\\x.txt\r\nD:\\\xD6\xD0\xCE\xC4.doc\r\n");
 
@@ -60,9 +60,9 @@ TEST(SettingsStore, AFirstStartKeepsTheInitialValuesAndMakesTheFinishFolder) {
   EXPECT_EQ(view.visibility, (std::vector<bool>{false}));
 }
 
-TEST(SettingsStore, ReadsNumbersLeniantlyClampsTheModeAndCutsLongTexts) {
+TEST(SettingsStore, ReadsNumbersLeniantlySelectsAModeForAnyValueAndCutsLongTexts) {
   struct Case { const char* rarmethod; int mode; };
-  const Case cases[] = {{"5", 1}, {"-7", -1}, {"0x0", 0}, {" $1", 1}, {"abc", 1}, {"", 1}};
+  const Case cases[] = {{"5", 1}, {"-7", 1}, {"-1", 1}, {"0x0", 0}, {" $1", 1}, {"abc", 1}, {"", 1}};
   for (const auto& c : cases) {
     ScratchFolder folder;
     const std::string long_text(3000, 'a');
@@ -80,23 +80,32 @@ TEST(SettingsStore, ReadsNumbersLeniantlyClampsTheModeAndCutsLongTexts) {
   }
 }
 
-TEST(SettingsStore, SavingAnEmptyListKeepsTheEarlierFile) {
+// What is saved is what comes back: an emptied list stays empty, and a blank line is no entry.
+TEST(SettingsStore, SavingAnEmptyListEmptiesItsFile) {
   ScratchFolder folder;
-  write_text(folder / "delfilename.txt", "kept.txt\r\n\r\nlast.txt");
-  PlainJobFields fields;
-  ASSERT_TRUE(save_settings(folder.path(), fields));
-  EXPECT_FALSE(path_exists(folder / "addfilename.txt"));
-  PlainJobFields loaded;
+  write_text(folder / "addfilename.txt", "C:\\old.txt\r\n");
+  write_text(folder / "delfilename.txt", "kept.txt\r\n\r\nlast.txt\r\n\r\n");
+  PlainJobFields first;
   RecordingStartup view;
+  load_startup_settings(folder.path(), first, view);
+  EXPECT_EQ(first.del.items(), (std::vector<std::string>{"kept.txt", "last.txt"}));
+
+  PlainJobFields cleared;
+  ASSERT_TRUE(save_settings(folder.path(), cleared));
+  EXPECT_EQ(e2e::read_text(folder / "addfilename.txt"), "");
+  EXPECT_EQ(e2e::read_text(folder / "delfilename.txt"), "");
+  PlainJobFields loaded;
   load_startup_settings(folder.path(), loaded, view);
-  EXPECT_EQ(loaded.del.items(), (std::vector<std::string>{"kept.txt", "", "last.txt"}));
+  EXPECT_EQ(loaded.add.count(), 0);
+  EXPECT_EQ(loaded.del.count(), 0);
 }
 
-TEST(SettingsStore, SavingIntoAMissingFolderFails) {
+TEST(SettingsStore, SavingFailsWhenAnyFileCannotBeWritten) {
   ScratchFolder folder;
   PlainJobFields fields;
-  fields.add.append("C:\\x.txt");
-  EXPECT_FALSE(save_settings(folder / "no such folder\\", fields));
+  EXPECT_FALSE(save_settings(folder / "no such folder\\", fields)) << "even with empty lists";
+  CreateDirectoryA((folder / "delfilename.txt").c_str(), nullptr);  // cannot be written as a file
+  EXPECT_FALSE(save_settings(folder.path(), fields));
 }
 
 TEST(SettingsStore, AnUnreadableListEndsTheLoadingButKeepsWhatWasDone) {

@@ -40,24 +40,62 @@ TEST(FindNamedFiles, FindsHiddenReadOnlyAndSystemFilesInEveryFolderButNoFolders)
   EXPECT_TRUE(path_exists(w / "sub\\deep\\old.txt\\inside.txt"));
   EXPECT_TRUE(path_exists(w / "keep.txt"));
 
-  VectorTextList everything;
-  EXPECT_EQ(find_named_files(platform, w.path(), "", everything), 3);  // keep.txt, .bak, inside.txt
+  VectorTextList nothing;
+  EXPECT_EQ(find_named_files(platform, w.path(), "", nothing), 0) << "a blank name stands for no file";
 }
 
-TEST(ScriptFile, WritesCrLfLinesAndAppends) {
+TEST(ScriptFile, WritesCrLfLinesAndNamesTheCauseOfAFailure) {
   ScratchFolder x;
   Win32JobPlatform platform(nullptr, x.path());
   const std::string s = x / "batch.bat";
-  platform.create_empty(s);
-  for (const char* line : {"one", "\xB0\xFC two"}) {
-    auto script = platform.open_append(s);
-    script->write_line(line);
-    script->close();
-  }
+  auto script = platform.create_text(s);
+  for (const char* line : {"one", "\xB0\xFC two"}) script->write_line(line);
+  script->close();
   EXPECT_EQ(e2e::read_text(s), "one\r\n\xB0\xFC two\r\n");
   remove_script(platform);
   EXPECT_FALSE(path_exists(s));
-  EXPECT_THROW(platform.open_append(x / "missing\\batch.bat"), std::exception);
+  try {
+    platform.create_text(x / "missing\\batch.bat");
+    ADD_FAILURE() << "a script in a missing folder was created";
+  } catch (const JobFileError& e) {
+    EXPECT_EQ(std::string(e.what()), x / "missing\\batch.bat" + "\xA3\xBA" + system_error_text(ERROR_PATH_NOT_FOUND));
+  }
+}
+
+TEST(Processes, ExitCodesAndOutputComeBackAndTheLaunchedScriptIsWatched) {
+  ScratchFolder x;
+  Win32JobPlatform platform(nullptr, x.path());
+  const ProcessResult exited = platform.run_and_wait("cmd.exe /c exit 7", "", true);
+  EXPECT_TRUE(exited.started);
+  EXPECT_EQ(exited.exit_code, 7u);
+  EXPECT_EQ(platform.run_and_wait("cmd.exe /c echo said", x.path(), true).output.substr(0, 4), "said");
+  EXPECT_FALSE(platform.run_and_wait("\"" + x / "no such.exe" + "\"", "", true).started);
+
+  write_text(x / "batch.bat", "@echo off\r\nping -n 2 127.0.0.1 > nul\r\necho done> \"" + x / "done.txt" + "\"\r\n");
+  auto process = platform.launch(x / "batch.bat");
+  ASSERT_NE(process, nullptr);
+  EXPECT_TRUE(process->running());
+  ASSERT_TRUE(e2e::wait_for_launched_scripts());
+  EXPECT_FALSE(process->running());
+  EXPECT_TRUE(path_exists(x / "done.txt"));
+  EXPECT_EQ(platform.launch(x / "none.bat"), nullptr);
+}
+
+TEST(Folders, RemoveTreeTakesEverythingBelowAndMakeFolderSaysWhetherItIsThere) {
+  ScratchFolder x;
+  Win32JobPlatform platform(nullptr, x.path());
+  write_text(x / "w\\a.txt", "a");
+  write_text(x / "w\\sub\\deep\\b.txt", "b");
+  SetFileAttributesA((x / "w\\sub\\deep\\b.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  platform.remove_tree(x / "w\\");
+  EXPECT_FALSE(path_exists(x / "w"));
+  EXPECT_TRUE(platform.make_folder(x / "finish"));
+  EXPECT_TRUE(platform.make_folder(x / "finish"));
+  EXPECT_FALSE(platform.make_folder(x / "no\\such\\finish"));
+  write_text(x / "file", "f");
+  EXPECT_FALSE(platform.make_folder(x / "file"));
+  EXPECT_TRUE(platform.is_file(x / "file"));
+  EXPECT_FALSE(platform.is_file(x / "finish"));
 }
 
 }  // namespace
