@@ -40,6 +40,8 @@ enum class ValueRole { Archiver, Archive, AddFile, DeleteName, CommentFile, Pass
 // One command line, built from template text and values.
 class CommandLine {
  public:
+  // Room for a typical line at once: a run builds hundreds of thousands of them.
+  CommandLine() { text_.reserve(256); }
   CommandLine& text(const char* literal);
   // "value" — refused if the value holds a quote or a line break, or ends in a backslash.
   CommandLine& quoted(const std::string& value, ValueRole role);
@@ -50,6 +52,8 @@ class CommandLine {
   const std::string& str() const { return text_; }
   // The same line for the batch script: the command interpreter turns "%%" back into "%".
   std::string script_line() const;
+  // Appends the script line and its CR LF to out.
+  void append_script_line(std::string& out) const;
   std::optional<ValueRole> refused() const { return refused_; }
 
   // Marks the line as refused for this value (the first refusal is kept).

@@ -24,11 +24,12 @@ class JobFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The batch script while it is being written. Failures throw JobFileError.
+// A text file of the job (the batch script, the report) while it is being written. Failures
+// throw JobFileError.
 class ScriptFile {
  public:
   virtual ~ScriptFile() = default;
-  virtual void write_line(const std::string& line) = 0;  // adds CR LF
+  virtual void write(const std::string& bytes) = 0;
   virtual void close() = 0;
 };
 
