@@ -89,7 +89,9 @@ TEST_F(Checked, WhatIsNotAsAskedFailsTheArchiveWithTheReason) {
     EXPECT_EQ(row.state, ArchiveState::Failed) << c.name;
     EXPECT_EQ(row.why, c.why) << c.name;
     EXPECT_EQ(row.name, c.detail) << c.name;
-    if (c.why == Why::TestFailed) EXPECT_EQ(row.exit_code, 3u);
+    if (c.why == Why::TestFailed) {
+      EXPECT_EQ(row.exit_code, 3u);
+    }
   }
 }
 
