@@ -89,8 +89,8 @@ class JobView {
   virtual void report_empty_archive_list() = 0;
   // A run that was refused or ended before its script was launched: the message says why.
   virtual void report_stopped(const std::string& text) = 0;
-  // Which archive of how many is being worked on (1-based), and the step. A phase starts with
-  // index 0 and ends with end_progress.
+  // Which archive of how many is being worked on (1-based), and the step; the first call of a
+  // phase (unpacking, checking) shows the progress, end_progress ends it.
   virtual void show_progress(int index, int count, const std::string& archive, const std::string& step) = 0;
   virtual void end_progress() = 0;
   // Asked between archives: the user wants the run to stop.
