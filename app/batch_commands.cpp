@@ -26,7 +26,7 @@ bool is_plain(unsigned char c) {
 
 bool quotable(const std::string& value) {
   for (const char c : value)
-    if (c == '"' || c == '\r' || c == '\n') return false;
+    if (c == '"' || c == '\r' || c == '\n' || c == '\x01') return false;
   return value.empty() || value.back() != '\\';
 }
 
@@ -78,7 +78,8 @@ CommandLine& CommandLine::text(const char* literal) {
 }
 
 CommandLine& CommandLine::quoted(const std::string& value, ValueRole role) {
-  if (!quotable(value)) refuse(role);
+  const bool archive_mark = role == ValueRole::Archive && value == kArchiveMark;
+  if (!archive_mark && !quotable(value)) refuse(role);
   text_ += '"';
   text_ += value;
   text_ += '"';

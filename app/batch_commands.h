@@ -34,6 +34,10 @@ struct RepackPaths {
 // Nothing when the file name does not end in ".rar" (any ASCII case) after a non-empty stem.
 std::optional<RepackPaths> repack_paths(const std::string& archive, const std::string& exe_folder);
 
+// Stands for the archive in lines built once for many archives (see ArchiveLinesTemplate); no
+// path or name can hold this byte, so any other value holding it is refused.
+inline constexpr char kArchiveMark[] = "\x01";
+
 // The values that go into command lines, for naming the one that was refused.
 enum class ValueRole { Archiver, Archive, AddFile, DeleteName, CommentFile, Password, OldPassword, Output, WorkFolder };
 
@@ -43,7 +47,7 @@ class CommandLine {
   // Room for a typical line at once: a run builds hundreds of thousands of them.
   CommandLine() { text_.reserve(256); }
   CommandLine& text(const char* literal);
-  // "value" — refused if the value holds a quote or a line break, or ends in a backslash.
+  // "value" — refused if the value holds a quote, a line break or byte 1, or ends in a backslash.
   CommandLine& quoted(const std::string& value, ValueRole role);
   // -pvalue, bare when every character is plain, otherwise -p"value" (refused like quoted).
   CommandLine& password(const std::string& value, ValueRole role);

@@ -2,7 +2,10 @@
 #include "app/batch_run.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
+
+#include "app/archive_script.h"
 
 namespace zembrel {
 
@@ -30,21 +33,6 @@ constexpr char kReportSaved[] = "报告已保存到 ";
 constexpr char kReportFailed[] = "无法写入报告 ";
 constexpr char kNothingLaunched[] = "\r\n\r\n已删除本次解包的文件夹，没有启动批处理。";
 
-// The script lines of one archive; the first refused value refuses them all.
-class ArchiveLines {
- public:
-  void add(const CommandLine& line) {
-    if (!refused_) refused_ = line.refused();
-    line.append_script_line(text_);
-  }
-  std::optional<ValueRole> refused() const { return refused_; }
-  void write_to(ScriptFile& script) const { script.write(text_); }
-
- private:
-  std::string text_;
-  std::optional<ValueRole> refused_;
-};
-
 // One pass over the archive list: each archive is skipped, fails, or is planned (its script
 // lines written later and its result checked after the script).
 class Run {
@@ -54,8 +42,16 @@ class Run {
       : f_(fields), p_(platform), v_(view), s_(fields.settings()), R_(s_.rarname), M_(s_.annname),
         adds_(fields.add_list().items()), dels_(non_blank(fields.del_list().items())) {
     // In place, an added file that a delete name matches is deleted again by the next lines.
+    auto root = std::make_shared<RootNames>();
     for (const auto& F : adds_)
-      if (!has_name(dels_, strip_path(F))) added_names_.push_back(strip_path(F));
+      if (!has_name(dels_, strip_path(F))) root->added.push_back(strip_path(F));
+    root->deleted = dels_;
+    root_names_ = std::move(root);
+    const std::string A = ArchiveLinesTemplate::kArchive;
+    for (const auto& F : adds_) in_place_lines_.add(inplace_add_line(R_, A, F));
+    for (const auto& N : dels_) in_place_lines_.add(inplace_delete_line(R_, A, N));
+    if (!M_.empty()) in_place_lines_.add(comment_line(R_, M_, A));
+    if (s_.lockcheck) in_place_lines_.add(lock_line(R_, A));
   }
 
   // False when the run was cancelled.
@@ -79,7 +75,7 @@ class Run {
   // Writes and closes the whole script; throws JobFileError.
   void write_script(const std::string& path) {
     auto script = p_.create_text(path);
-    for (const auto& lines : planned_lines_) lines.write_to(*script);
+    for (const auto& lines : planned_lines_) script->write(lines.text());
     script->close();
   }
 
@@ -109,19 +105,14 @@ class Run {
 
   void in_place_one(size_t row) {
     const std::string A = results[row].archive;
-    if (!p_.is_file(A)) return skip(row, Why::ArchiveMissing);
-    ArchiveLines lines;
-    for (const auto& F : adds_) lines.add(inplace_add_line(R_, A, F));
-    for (const auto& N : dels_) lines.add(inplace_delete_line(R_, A, N));
-    if (!M_.empty()) lines.add(comment_line(R_, M_, A));
-    if (s_.lockcheck) lines.add(lock_line(R_, A));
+    if (!archive_exists(A)) return skip(row, Why::ArchiveMissing);
+    ArchiveLines lines = in_place_lines_.for_archive(A);
     ArchiveCheck check;
     check.row = row;
     check.target = A;
     check.has_password = !s_.old_password.empty();
     check.password = s_.old_password;
-    check.added = added_names_;
-    check.deleted = dels_;
+    check.root = root_names_;
     check.comment = !M_.empty();
     check.lock = s_.lockcheck;
     if (lines.refused()) return skip(row, Why::UnsafeValue, *lines.refused());
@@ -131,7 +122,7 @@ class Run {
   void repack_one(size_t row) {
     const std::string A = results[row].archive;
     if (!is_full_path(A)) return skip(row, Why::NotFullPath);
-    if (!p_.is_file(A)) return skip(row, Why::ArchiveMissing);
+    if (!archive_exists(A)) return skip(row, Why::ArchiveMissing);
     const auto paths = repack_paths(A, p_.exe_folder());
     if (!paths) return skip(row, Why::NoRarExtension);
 
@@ -197,6 +188,17 @@ class Run {
     }
   }
 
+  // Whether a listed archive is a file now. The archives come from a few folders: each folder is
+  // listed once, and only a name not found in its listing costs a look of its own.
+  bool archive_exists(const std::string& A) {
+    const std::string folder = folder_of(A);
+    auto [files, fresh] = folder_files_.try_emplace(upper_ascii(folder));
+    if (fresh && !folder.empty())
+      for (const auto& entry : p_.list_folder(folder))
+        if (!entry.is_folder) files->second.insert(upper_ascii(entry.name));
+    return files->second.count(upper_ascii(strip_path(A))) > 0 || p_.is_file(A);
+  }
+
   const std::set<std::string>& sources() {
     if (sources_.empty())
       for (const auto& r : results) sources_.insert(upper_ascii(p_.full_path(r.archive)));
@@ -217,9 +219,11 @@ class Run {
   const JobSettings s_;
   const std::string R_, M_;
   const std::vector<std::string> adds_, dels_;
-  std::vector<std::string> added_names_;
+  std::shared_ptr<const RootNames> root_names_;
+  ArchiveLinesTemplate in_place_lines_;
   std::vector<ArchiveLines> planned_lines_;
   std::set<std::string> sources_, outputs_;
+  std::map<std::string, std::set<std::string>> folder_files_;  // folded file names by folder
 };
 
 }  // namespace

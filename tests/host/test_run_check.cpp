@@ -98,8 +98,10 @@ TEST_F(Checked, WhatIsNotAsAskedFailsTheArchiveWithTheReason) {
 TEST_F(Checked, InPlaceArchivesAreCheckedForTheNamesAtTheirRoot) {
   ArchiveCheck c;
   c.target = "D:\\pack.rar";
-  c.added = {"README.TXT"};
-  c.deleted = {"keep.txt"};  // only in a subfolder: the root has none
+  auto names = std::make_shared<RootNames>();
+  c.root = names;
+  names->added = {"README.TXT"};
+  names->deleted = {"keep.txt"};  // only in a subfolder: the root has none
   EXPECT_EQ(check(c).state, ArchiveState::Done);
   EXPECT_NE(commands[0].find(" -p- "), std::string::npos) << "without a password the archiver must never ask";
 
@@ -109,10 +111,10 @@ TEST_F(Checked, InPlaceArchivesAreCheckedForTheNamesAtTheirRoot) {
   EXPECT_EQ(check(c).why, Why::TestFailed) << "a wrong old password";
   test_code = 0;
 
-  c.added = {"keep.txt"};
+  names->added = {"keep.txt"};
   EXPECT_EQ(check(c).why, Why::AddedMissing);
-  c.added.clear();
-  c.deleted = {"a.txt"};
+  names->added.clear();
+  names->deleted = {"a.txt"};
   EXPECT_EQ(check(c).why, Why::DeletedPresent);
 }
 
