@@ -25,7 +25,8 @@ bool is_plain(unsigned char c) {
 }
 
 bool quotable(const std::string& value) {
-  if (value.find_first_of("\"\r\n") != std::string::npos) return false;
+  for (const char c : value)
+    if (c == '"' || c == '\r' || c == '\n' || c == '\x01') return false;
   return value.empty() || value.back() != '\\';
 }
 
@@ -77,7 +78,8 @@ CommandLine& CommandLine::text(const char* literal) {
 }
 
 CommandLine& CommandLine::quoted(const std::string& value, ValueRole role) {
-  if (!quotable(value)) refuse(role);
+  const bool archive_mark = role == ValueRole::Archive && value == kArchiveMark;
+  if (!archive_mark && !quotable(value)) refuse(role);
   text_ += '"';
   text_ += value;
   text_ += '"';
@@ -97,12 +99,20 @@ CommandLine& CommandLine::password(const std::string& value, ValueRole role) {
 
 std::string CommandLine::script_line() const {
   std::string line;
-  line.reserve(text_.size() + 8);
-  for (char c : text_) {
-    line += c;
-    if (c == '%') line += '%';
-  }
+  append_script_line(line);
+  line.resize(line.size() - 2);
   return line;
+}
+
+void CommandLine::append_script_line(std::string& out) const {
+  size_t from = 0;
+  for (size_t percent = text_.find('%'); percent != std::string::npos; percent = text_.find('%', percent + 1)) {
+    out.append(text_, from, percent + 1 - from);
+    out += '%';
+    from = percent + 1;
+  }
+  out.append(text_, from, std::string::npos);
+  out += "\r\n";
 }
 
 CommandLine inplace_add_line(const std::string& R, const std::string& A, const std::string& F) {

@@ -34,14 +34,20 @@ struct RepackPaths {
 // Nothing when the file name does not end in ".rar" (any ASCII case) after a non-empty stem.
 std::optional<RepackPaths> repack_paths(const std::string& archive, const std::string& exe_folder);
 
+// Stands for the archive in lines built once for many archives (see ArchiveLinesTemplate); no
+// path or name can hold this byte, so any other value holding it is refused.
+inline constexpr char kArchiveMark[] = "\x01";
+
 // The values that go into command lines, for naming the one that was refused.
 enum class ValueRole { Archiver, Archive, AddFile, DeleteName, CommentFile, Password, OldPassword, Output, WorkFolder };
 
 // One command line, built from template text and values.
 class CommandLine {
  public:
+  // Room for a typical line at once: a run builds hundreds of thousands of them.
+  CommandLine() { text_.reserve(256); }
   CommandLine& text(const char* literal);
-  // "value" — refused if the value holds a quote or a line break, or ends in a backslash.
+  // "value" — refused if the value holds a quote, a line break or byte 1, or ends in a backslash.
   CommandLine& quoted(const std::string& value, ValueRole role);
   // -pvalue, bare when every character is plain, otherwise -p"value" (refused like quoted).
   CommandLine& password(const std::string& value, ValueRole role);
@@ -50,6 +56,8 @@ class CommandLine {
   const std::string& str() const { return text_; }
   // The same line for the batch script: the command interpreter turns "%%" back into "%".
   std::string script_line() const;
+  // Appends the script line and its CR LF to out.
+  void append_script_line(std::string& out) const;
   std::optional<ValueRole> refused() const { return refused_; }
 
   // Marks the line as refused for this value (the first refusal is kept).

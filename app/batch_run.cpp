@@ -2,7 +2,10 @@
 #include "app/batch_run.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
+
+#include "app/archive_script.h"
 
 namespace zembrel {
 
@@ -18,6 +21,7 @@ std::string script_path(const JobPlatform& platform) { return platform.exe_folde
 
 constexpr char kStepUnpack[] = "正在解包";
 constexpr char kStepAdjust[] = "正在添加和删除文件";
+constexpr char kStepLines[] = "正在写入命令";
 constexpr char kStepCheck[] = "正在校验结果";
 constexpr char kBusy[] = "上一次启动的批处理还在运行或正在校验结果，请等它结束后再开始。";
 constexpr char kNoArchiver[] = "找不到 Rar.exe：";
@@ -29,42 +33,39 @@ constexpr char kReportSaved[] = "报告已保存到 ";
 constexpr char kReportFailed[] = "无法写入报告 ";
 constexpr char kNothingLaunched[] = "\r\n\r\n已删除本次解包的文件夹，没有启动批处理。";
 
-// Collects command lines for one archive; the first refused value refuses them all.
-class ArchiveLines {
- public:
-  void add(CommandLine line) {
-    if (!refused_) refused_ = line.refused();
-    lines_.push_back(std::move(line));
-  }
-  std::optional<ValueRole> refused() const { return refused_; }
-  void write_to(ScriptFile& script) const {
-    for (const auto& line : lines_) script.write_line(line.script_line());
-  }
-
- private:
-  std::vector<CommandLine> lines_;
-  std::optional<ValueRole> refused_;
-};
-
 // One pass over the archive list: each archive is skipped, fails, or is planned (its script
 // lines written later and its result checked after the script).
 class Run {
  public:
+  // The settings and lists are read once: they do not change while the run works.
   Run(JobFields& fields, JobPlatform& platform, JobView& view)
-      : f_(fields), p_(platform), v_(view), R_(fields.rarname()), M_(fields.annname()) {}
+      : f_(fields), p_(platform), v_(view), s_(fields.settings()), R_(s_.rarname), M_(s_.annname),
+        adds_(fields.add_list().items()), dels_(non_blank(fields.del_list().items())) {
+    // In place, an added file that a delete name matches is deleted again by the next lines.
+    auto root = std::make_shared<RootNames>();
+    for (const auto& F : adds_)
+      if (!has_name(dels_, strip_path(F))) root->added.push_back(strip_path(F));
+    root->deleted = dels_;
+    root_names_ = std::move(root);
+    const std::string A = ArchiveLinesTemplate::kArchive;
+    for (const auto& F : adds_) in_place_lines_.add(inplace_add_line(R_, A, F));
+    for (const auto& N : dels_) in_place_lines_.add(inplace_delete_line(R_, A, N));
+    if (!M_.empty()) in_place_lines_.add(comment_line(R_, M_, A));
+    if (s_.lockcheck) in_place_lines_.add(lock_line(R_, A));
+  }
 
   // False when the run was cancelled.
   bool prepare(bool repack) {
-    TextList& archives = f_.rar_list();
-    const int n = archives.count();
-    results.resize(static_cast<size_t>(n));
+    const std::vector<std::string> archives = f_.rar_list().items();
+    const int n = static_cast<int>(archives.size());
+    results.resize(archives.size());
     for (int i = 0; i < n; ++i) {
-      results[static_cast<size_t>(i)].archive = archives.at(i);
+      results[static_cast<size_t>(i)].archive = archives[static_cast<size_t>(i)];
       if (v_.cancel_requested()) {
         for (int k = i; k < n; ++k) skip(static_cast<size_t>(k), Why::Cancelled);
         return false;
       }
-      v_.show_progress(i + 1, n, archives.at(i), repack ? kStepUnpack : "");
+      v_.show_progress(i + 1, n, archives[static_cast<size_t>(i)], repack ? kStepUnpack : kStepLines);
       if (repack) repack_one(static_cast<size_t>(i));
       else in_place_one(static_cast<size_t>(i));
     }
@@ -74,7 +75,7 @@ class Run {
   // Writes and closes the whole script; throws JobFileError.
   void write_script(const std::string& path) {
     auto script = p_.create_text(path);
-    for (const auto& lines : planned_lines_) lines.write_to(*script);
+    for (const auto& lines : planned_lines_) script->write(lines.text());
     script->close();
   }
 
@@ -104,24 +105,16 @@ class Run {
 
   void in_place_one(size_t row) {
     const std::string A = results[row].archive;
-    if (!p_.is_file(A)) return skip(row, Why::ArchiveMissing);
-    ArchiveLines lines;
+    if (!archive_exists(A)) return skip(row, Why::ArchiveMissing);
+    ArchiveLines lines = in_place_lines_.for_archive(A);
     ArchiveCheck check;
     check.row = row;
     check.target = A;
-    check.has_password = !f_.old_password().empty();
-    check.password = f_.old_password();
-    const auto dels = non_blank(f_.del_list().items());
-    for (const auto& F : f_.add_list().items()) {
-      lines.add(inplace_add_line(R_, A, F));
-      if (!has_name(dels, strip_path(F))) check.added.push_back(strip_path(F));
-    }
-    for (const auto& N : dels) lines.add(inplace_delete_line(R_, A, N));
-    check.deleted = dels;
-    if (!M_.empty()) lines.add(comment_line(R_, M_, A));
-    if (f_.lockcheck()) lines.add(lock_line(R_, A));
+    check.has_password = !s_.old_password.empty();
+    check.password = s_.old_password;
+    check.root = root_names_;
     check.comment = !M_.empty();
-    check.lock = f_.lockcheck();
+    check.lock = s_.lockcheck;
     if (lines.refused()) return skip(row, Why::UnsafeValue, *lines.refused());
     plan(std::move(lines), std::move(check));
   }
@@ -129,17 +122,16 @@ class Run {
   void repack_one(size_t row) {
     const std::string A = results[row].archive;
     if (!is_full_path(A)) return skip(row, Why::NotFullPath);
-    if (!p_.is_file(A)) return skip(row, Why::ArchiveMissing);
+    if (!archive_exists(A)) return skip(row, Why::ArchiveMissing);
     const auto paths = repack_paths(A, p_.exe_folder());
     if (!paths) return skip(row, Why::NoRarExtension);
 
-    const std::string P = f_.password();
-    const CommandLine unpack = unpack_line(R_, A, f_.old_password());
+    const CommandLine unpack = unpack_line(R_, A, s_.old_password);
     ArchiveLines lines;
-    lines.add(pack_line(R_, paths->output, paths->work_folder_bare, f_.passwordcheck() ? &P : nullptr));
+    lines.add(pack_line(R_, paths->output, paths->work_folder_bare, s_.passwordcheck ? &s_.password : nullptr));
     lines.add(remove_folder_line(paths->work_folder_bare));
     if (!M_.empty()) lines.add(comment_line(R_, M_, paths->output));
-    if (f_.lockcheck()) lines.add(lock_line(R_, paths->output));
+    if (s_.lockcheck) lines.add(lock_line(R_, paths->output));
     if (const auto refused = unpack.refused() ? unpack.refused() : lines.refused())
       return skip(row, Why::UnsafeValue, *refused);
 
@@ -158,7 +150,7 @@ class Run {
       results[row].state = ArchiveState::Failed;
       results[row].why = unpacked.started ? Why::UnpackFailed : Why::UnpackNotStarted;
       results[row].exit_code = unpacked.exit_code;
-      results[row].old_password_given = !f_.old_password().empty();
+      results[row].old_password_given = !s_.old_password.empty();
       return;
     }
     if (!p_.exists(paths->work_folder_bare)) {
@@ -172,12 +164,12 @@ class Run {
     ArchiveCheck check;
     check.row = row;
     check.target = paths->output;
-    check.has_password = f_.passwordcheck();
-    check.password = P;
+    check.has_password = s_.passwordcheck;
+    check.password = s_.password;
     check.repacked = true;
     check.tree = folder_tree(p_, paths->work_folder);
     check.comment = !M_.empty();
-    check.lock = f_.lockcheck();
+    check.lock = s_.lockcheck;
     check.work_folder = paths->work_folder;
     plan(std::move(lines), std::move(check));
   }
@@ -187,13 +179,24 @@ class Run {
     TextList& work = f_.work_list();
     work.clear();
     work.append(W);
-    for (const auto& F : f_.add_list().items()) p_.copy_file(F, W + strip_path(F));
-    for (const auto& N : non_blank(f_.del_list().items())) find_named_files(p_, W, N, work);
+    for (const auto& F : adds_) p_.copy_file(F, W + strip_path(F));
+    for (const auto& N : dels_) find_named_files(p_, W, N, work);
     for (int k = 1; k < work.count(); ++k) {
       const std::string found = work.at(k);
       p_.set_normal_attributes(found);
       p_.delete_file(found);
     }
+  }
+
+  // Whether a listed archive is a file now. The archives come from a few folders: each folder is
+  // listed once, and only a name not found in its listing costs a look of its own.
+  bool archive_exists(const std::string& A) {
+    const std::string folder = folder_of(A);
+    auto [files, fresh] = folder_files_.try_emplace(upper_ascii(folder));
+    if (fresh && !folder.empty())
+      for (const auto& entry : p_.list_folder(folder))
+        if (!entry.is_folder) files->second.insert(upper_ascii(entry.name));
+    return files->second.count(upper_ascii(strip_path(A))) > 0 || p_.is_file(A);
   }
 
   const std::set<std::string>& sources() {
@@ -213,9 +216,14 @@ class Run {
   JobFields& f_;
   JobPlatform& p_;
   JobView& v_;
+  const JobSettings s_;
   const std::string R_, M_;
+  const std::vector<std::string> adds_, dels_;
+  std::shared_ptr<const RootNames> root_names_;
+  ArchiveLinesTemplate in_place_lines_;
   std::vector<ArchiveLines> planned_lines_;
   std::set<std::string> sources_, outputs_;
+  std::map<std::string, std::set<std::string>> folder_files_;  // folded file names by folder
 };
 
 }  // namespace
@@ -312,7 +320,7 @@ void BatchJob::finish(const std::vector<ArchiveResult>& results) {
   std::string where = kReportSaved + report;
   try {
     auto file = p_.create_text(report);
-    file->write_line(report_text(results));
+    file->write(report_text(results));
     file->close();
   } catch (const std::exception& e) {
     p_.delete_file(report);

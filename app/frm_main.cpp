@@ -188,7 +188,7 @@ void Tmain_frm::watch_script() {
     job_.poll();
   } catch (const std::exception& e) {
     progress_.reset();
-    OutputDebugStringA(e.what());
+    report_stopped(e.what());
   }
   if (!job_.busy()) script_watch_->SetEnabled(false);
 }

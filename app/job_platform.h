@@ -24,11 +24,12 @@ class JobFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The batch script while it is being written. Failures throw JobFileError.
+// A text file of the job (the batch script, the report) while it is being written. Failures
+// throw JobFileError.
 class ScriptFile {
  public:
   virtual ~ScriptFile() = default;
-  virtual void write_line(const std::string& line) = 0;  // adds CR LF
+  virtual void write(const std::string& bytes) = 0;
   virtual void close() = 0;
 };
 
@@ -88,8 +89,8 @@ class JobView {
   virtual void report_empty_archive_list() = 0;
   // A run that was refused or ended before its script was launched: the message says why.
   virtual void report_stopped(const std::string& text) = 0;
-  // Which archive of how many is being worked on (1-based), and the step. A phase starts with
-  // index 0 and ends with end_progress.
+  // Which archive of how many is being worked on (1-based), and the step; the first call of a
+  // phase (unpacking, checking) shows the progress, end_progress ends it.
   virtual void show_progress(int index, int count, const std::string& archive, const std::string& step) = 0;
   virtual void end_progress() = 0;
   // Asked between archives: the user wants the run to stop.

@@ -27,6 +27,12 @@ ProgressWindow::~ProgressWindow() {
 }
 
 void ProgressWindow::show(int index, int count, const std::string& archive, const std::string& step) {
+  // Quick steps (writing the lines of thousands of archives in place) update it a few times a
+  // second, not once per archive.
+  const ULONGLONG now = GetTickCount64();
+  if (now - shown_at_ < 100 && step == shown_step_ && index != count) return;
+  shown_at_ = now;
+  shown_step_ = step;
   const std::string counter = "第 " + std::to_string(index) + " 个，共 " + std::to_string(count) + " 个压缩包";
   SetWindowTextA(counter_, counter.c_str());
   SetWindowTextA(archive_, archive.c_str());

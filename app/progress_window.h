@@ -3,6 +3,8 @@
 // takes no input, so nothing else can start meanwhile.
 #pragma once
 
+#include <string>
+
 #include "app/plain_window.h"
 
 namespace zembrel {
@@ -24,6 +26,8 @@ class ProgressWindow final : public PlainWindow {
   HWND owner_;
   HWND counter_ = nullptr, archive_ = nullptr, step_ = nullptr, bar_ = nullptr, cancel_ = nullptr;
   bool cancelled_ = false;
+  ULONGLONG shown_at_ = 0;
+  std::string shown_step_;
 };
 
 }  // namespace zembrel

@@ -103,10 +103,10 @@ void check_archive(const ArchiveCheck& c, const std::string& R, JobPlatform& p, 
     const auto [want, got] = std::mismatch(c.tree.begin(), c.tree.end(), names.begin(), names.end());
     if (want != c.tree.end()) return fail(row, Why::TreeDiffers, 0, *want);
     if (got != names.end()) return fail(row, Why::TreeDiffers, 0, *got);
-  } else {
-    for (const auto& name : c.added)
+  } else if (c.root) {
+    for (const auto& name : c.root->added)
       if (!has_root_name(names, name)) return fail(row, Why::AddedMissing, 0, name);
-    for (const auto& name : c.deleted)
+    for (const auto& name : c.root->deleted)
       if (has_root_name(names, name)) return fail(row, Why::DeletedPresent, 0, name);
   }
   if (c.lock) {

@@ -1,12 +1,19 @@
 // Checking an archive with the archiver itself once the script has changed or made it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/job_platform.h"
 
 namespace zembrel {
+
+// What an in-place run asks of the root of every archive: one list shared by all of them.
+struct RootNames {
+  std::vector<std::string> added;    // names that must be there
+  std::vector<std::string> deleted;  // names that must be gone
+};
 
 // What the script was asked to do to one archive.
 struct ArchiveCheck {
@@ -15,9 +22,8 @@ struct ArchiveCheck {
   bool has_password = false;
   std::string password;      // what opens the target afterwards
   bool repacked = false;
-  std::vector<std::string> tree;     // repack: every entry the new archive must hold, exactly
-  std::vector<std::string> added;    // in place: names that must be at the root
-  std::vector<std::string> deleted;  // in place: names that must be gone from the root
+  std::vector<std::string> tree;             // repack: every entry the new archive must hold, exactly
+  std::shared_ptr<const RootNames> root;     // in place
   bool comment = false;
   bool lock = false;
   std::string work_folder;   // repack: removed once the script has ended (with its backslash)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/batch_commands.h"
@@ -41,6 +42,10 @@ enum class Why {
 };
 
 struct ArchiveResult {
+  ArchiveResult() = default;
+  ArchiveResult(std::string archive_path, ArchiveState outcome, Why reason = Why::None, unsigned long code = 0)
+      : archive(std::move(archive_path)), state(outcome), why(reason), exit_code(code) {}
+
   std::string archive;
   ArchiveState state = ArchiveState::Done;
   Why why = Why::None;

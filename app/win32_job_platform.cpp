@@ -24,10 +24,9 @@ class Win32ScriptFile final : public ScriptFile {
     }
   }
 
-  void write_line(const std::string& line) override {
+  void write(const std::string& bytes) override {
     if (!file_) throw file_error(path_, ERROR_INVALID_HANDLE);
-    pending_ += line;
-    pending_ += "\r\n";
+    pending_ += bytes;
     if (pending_.size() >= kFlushSize) flush();
   }
 

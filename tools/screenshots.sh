@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of every window a user meets: the main window (empty and filled), the help
-# window, the five open dialogs, the save message, the empty-list message and the exit
-# confirmation. Runs inside a Wine virtual desktop; writes PNGs to build/screenshots.
+# window, the five open dialogs, the save message, the run's progress and result windows, the
+# empty-list message and the exit confirmation. Runs inside a Wine virtual desktop; writes PNGs
+# to build/screenshots.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"

@@ -19,7 +19,7 @@ TEST(RarBridge, StoresAFileGivenByItsFullPathUnderItsPathWithoutTheDrive) {
   ScratchFolder out;
   ScratchFolder on_c;  // under the prefix's drive C:
   const std::string on_z = "Z:\\tmp\\zembrel-bridge-" + std::to_string(GetCurrentProcessId()) + "\\";
-  for (const std::string file : {on_c / "Docs\\readme.txt", on_z + "Docs\\z.txt"}) {
+  for (const std::string& file : {on_c / "Docs\\readme.txt", on_z + "Docs\\z.txt"}) {
     write_text(file, "read me");
     const std::string archive = out / "names.rar";
     DeleteFileA(archive.c_str());

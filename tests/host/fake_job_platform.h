@@ -107,9 +107,9 @@ class FakeJobPlatform final : public JobPlatform {
 class FakeScript final : public ScriptFile {
  public:
   FakeScript(FakeJobPlatform& p, std::string path) : p_(p), path_(std::move(path)) {}
-  void write_line(const std::string& line) override {
+  void write(const std::string& bytes) override {
     if (p_.fail_script_writes) throw JobFileError(path_ + ": disk full");
-    p_.files[path_] += line + "\r\n";
+    p_.files[path_] += bytes;
   }
   void close() override {
     if (p_.fail_script_writes) throw JobFileError(path_ + ": disk full");

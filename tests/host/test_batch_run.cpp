@@ -231,6 +231,20 @@ TEST_F(WorkedExample, CancellingStopsAfterTheCurrentArchiveAndLaunchesNothing) {
   EXPECT_EQ(view.events, (Lines{"go off", "stopped", "go on"}));
 }
 
+TEST_F(WorkedExample, CancellingTheChecksLeavesTheRestUncheckedButRemovesTheWorkFolders) {
+  fields.rar.append("D:\\Data\\two.rar");
+  platform.add_file("D:\\Data\\two.rar");
+  go(kModeRepack);
+  view.cancel_after = 2;  // "取消" while the second archive is checked
+  script_ends();
+  ASSERT_EQ(view.results.size(), 2u);
+  EXPECT_EQ(view.results[0].why, Why::OutputMissing) << "checked: the fake script made nothing";
+  EXPECT_EQ(view.results[1].state, ArchiveState::Failed);
+  EXPECT_EQ(view.results[1].why, Why::CheckCancelled);
+  EXPECT_FALSE(platform.exists("D:\\Data\\pack"));
+  EXPECT_FALSE(platform.exists("D:\\Data\\two"));
+}
+
 TEST_F(WorkedExample, WhileTheScriptRunsASecondStartIsRefusedAndTheScriptKept) {
   go(kModeRepack);
   const std::string script = platform.script();

@@ -89,15 +89,19 @@ TEST_F(Checked, WhatIsNotAsAskedFailsTheArchiveWithTheReason) {
     EXPECT_EQ(row.state, ArchiveState::Failed) << c.name;
     EXPECT_EQ(row.why, c.why) << c.name;
     EXPECT_EQ(row.name, c.detail) << c.name;
-    if (c.why == Why::TestFailed) EXPECT_EQ(row.exit_code, 3u);
+    if (c.why == Why::TestFailed) {
+      EXPECT_EQ(row.exit_code, 3u);
+    }
   }
 }
 
 TEST_F(Checked, InPlaceArchivesAreCheckedForTheNamesAtTheirRoot) {
   ArchiveCheck c;
   c.target = "D:\\pack.rar";
-  c.added = {"README.TXT"};
-  c.deleted = {"keep.txt"};  // only in a subfolder: the root has none
+  auto names = std::make_shared<RootNames>();
+  c.root = names;
+  names->added = {"README.TXT"};
+  names->deleted = {"keep.txt"};  // only in a subfolder: the root has none
   EXPECT_EQ(check(c).state, ArchiveState::Done);
   EXPECT_NE(commands[0].find(" -p- "), std::string::npos) << "without a password the archiver must never ask";
 
@@ -107,10 +111,10 @@ TEST_F(Checked, InPlaceArchivesAreCheckedForTheNamesAtTheirRoot) {
   EXPECT_EQ(check(c).why, Why::TestFailed) << "a wrong old password";
   test_code = 0;
 
-  c.added = {"keep.txt"};
+  names->added = {"keep.txt"};
   EXPECT_EQ(check(c).why, Why::AddedMissing);
-  c.added.clear();
-  c.deleted = {"a.txt"};
+  names->added.clear();
+  names->deleted = {"a.txt"};
   EXPECT_EQ(check(c).why, Why::DeletedPresent);
 }
 

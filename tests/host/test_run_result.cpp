@@ -39,7 +39,9 @@ TEST(Report, HasOneBlockPerArchiveAndTheTotals) {
   const std::string text = report_text(results);
   for (const auto& r : results) {
     EXPECT_NE(text.find("] " + r.archive + "\r\n"), std::string::npos) << r.archive;
-    if (r.why != Why::None) EXPECT_NE(text.find("    " + reason_text(r) + "\r\n"), std::string::npos);
+    if (r.why != Why::None) {
+      EXPECT_NE(text.find("    " + reason_text(r) + "\r\n"), std::string::npos);
+    }
   }
   // 共 3 个压缩包：完成 1 个，失败 1 个，跳过 1 个
   EXPECT_EQ(totals_text(results), "\xB9\xB2 3 \xB8\xF6\xD1\xB9\xCB\xF5\xB0\xFC\xA3\xBA\xCD\xEA\xB3\xC9 1 \xB8\xF6\xA3\xAC"

@@ -49,7 +49,7 @@ TEST(ScriptFile, WritesCrLfLinesAndNamesTheCauseOfAFailure) {
   Win32JobPlatform platform(nullptr, x.path());
   const std::string s = x / "batch.bat";
   auto script = platform.create_text(s);
-  for (const char* line : {"one", "\xB0\xFC two"}) script->write_line(line);
+  for (const char* line : {"one\r\n", "\xB0\xFC two\r\n"}) script->write(line);
   script->close();
   EXPECT_EQ(e2e::read_text(s), "one\r\n\xB0\xFC two\r\n");
   remove_script(platform);

@@ -100,6 +100,22 @@ int main(int argc, char** argv) {
     pump(300);
   }
   {
+    // The run's windows: the progress of an unpack, then the results of a run.
+    form->show_progress(2, 3, "D:\\Data\\photos_2019.rar", "\xD5\xFD\xD4\xDA\xBD\xE2\xB0\xFC");  // 正在解包
+    pump(600);
+    save_screen("run_progress");
+    form->end_progress();
+    ArchiveResult failed("D:\\Data\\pack.rar", ArchiveState::Failed, Why::UnpackFailed, 11);
+    failed.old_password_given = true;
+    form->report_results({failed, {"D:\\Data\\photos_2019.rar", ArchiveState::Done},
+                          {"D:\\Archive\\boks.rar", ArchiveState::Skipped, Why::ArchiveMissing}},
+                         "\xB1\xA8\xB8\xE6\xD2\xD1\xB1\xA3\xB4\xE6\xB5\xBD " + folder + "batch_report.txt");  // 报告已保存到
+    pump(800);
+    save_screen("run_results");
+    DestroyWindow(form->result_window()->handle());
+    pump(300);
+  }
+  {
     form->Ltb_rar->Items().Clear();
     Answerer box("#32770", {shoot("empty_archive_list", [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); })});
     PostMessageA(form->btn_go->Handle(), BM_CLICK, 0, 0);
