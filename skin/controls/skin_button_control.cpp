@@ -35,7 +35,7 @@ const zfw::TClassInfo& TSkinButton::StaticClass() {
   return info;
 }
 
-TSkinButton::TSkinButton(zfw::TComponent* owner) : TSkinControl(owner) {}
+TSkinButton::TSkinButton(zfw::TComponent* owner) : TSkinPaintedControl(owner) {}
 
 void TSkinButton::Attach(TWinSkinForm* formSkin, TSkinData* skinData, zfw::TControl* control, bool ownColor,
                          zfw::TCanvas* canvas) {
@@ -108,14 +108,8 @@ void TSkinButton::Click() {
 }
 
 bool TSkinButton::BeforeMessage(zfw::TMessage& msg) {
-  if (!TSkinControl::BeforeMessage(msg)) return false;
+  if (!TSkinControl::BeforeMessage(msg) || PaintsItself(msg)) return false;
   switch (msg.Msg) {
-    case WM_PAINT:
-      PaintClient(msg);
-      return false;
-    case WM_ERASEBKGND:
-      msg.Result = 1;
-      return false;
     case WM_TIMER:
       KillTimer(FHandle, 1);
       return false;
@@ -312,13 +306,6 @@ void TSkinSpeedButton::AfterMessage(zfw::TMessage& msg) {
       SetHot(false);
       SetPressed(false);
       if (FControl && FControl->Visible()) Repaint();
-      break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-      if (msg.WParam == VK_SPACE) {
-        SetPressed(msg.Msg == WM_KEYDOWN);
-        Repaint();
-      }
       break;
     default:
       TSkinButton::AfterMessage(msg);

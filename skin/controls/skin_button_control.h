@@ -4,12 +4,12 @@
 // the hot and pressed state themselves and paint through the painters of skin_button.h.
 #pragma once
 
-#include "skin/controls/WinSubClass.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_painted_control.h"
 
 namespace zembrel {
 
-class TSkinButton : public TSkinControl {
+class TSkinButton : public TSkinPaintedControl {
   ZFW_CLASS(TSkinButton)
  public:
   explicit TSkinButton(zfw::TComponent* owner);

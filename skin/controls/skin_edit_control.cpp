@@ -124,17 +124,7 @@ void TSkinUpDown::Paint(HDC dc, const RECT& rect) {
 
 bool TSkinUpDown::BeforeMessage(zfw::TMessage& msg) {
   if (!TSkinControl::BeforeMessage(msg)) return false;
-  if (!HasLook()) return true;
-  switch (msg.Msg) {
-    case WM_PAINT:
-      PaintClient(msg);
-      return false;
-    case WM_ERASEBKGND:
-      msg.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !HasLook() || !PaintsItself(msg);  // without the skin's arrows the control paints itself
 }
 
 void TSkinUpDown::AfterMessage(zfw::TMessage& msg) {

@@ -3,8 +3,8 @@
 // embedded spin control a TSkinUpDown; TSkinUpDown paints the two arrows from the skin.
 #pragma once
 
-#include "skin/controls/WinSubClass.h"
 #include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_painted_control.h"
 
 namespace zembrel {
 
@@ -24,10 +24,10 @@ class TSkinEdit : public TSkinControl {
   TSkinUpDown* FUpDown = nullptr;  // owned by the edit control
 };
 
-class TSkinUpDown : public TSkinControl {
+class TSkinUpDown : public TSkinPaintedControl {
   ZFW_CLASS(TSkinUpDown)
  public:
-  using TSkinControl::TSkinControl;
+  using TSkinPaintedControl::TSkinPaintedControl;
   void Paint(HDC dc, const RECT& rect) override;
   void SetEmbedded(bool on) { FEmbedded = on; }
   bool Embedded() const { return FEmbedded; }

@@ -24,17 +24,9 @@ void TSkinProgress::Paint(HDC dc, const RECT& rect) {
 
 bool TSkinProgress::BeforeMessage(zfw::TMessage& msg) {
   if (!TSkinControl::BeforeMessage(msg)) return false;
-  switch (msg.Msg) {
-    case WM_PAINT:
-      if (!FSkinData || !HasImage(FSkinData->Element("Progress"))) return true;
-      PaintClient(msg);
-      return false;
-    case WM_ERASEBKGND:
-      msg.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  // Without a Progress image the control paints itself.
+  if (msg.Msg == WM_PAINT && (!FSkinData || !HasImage(FSkinData->Element("Progress")))) return true;
+  return !PaintsItself(msg);
 }
 
 }  // namespace zembrel

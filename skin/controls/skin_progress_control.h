@@ -2,14 +2,14 @@
 // serves framework bars and the bare "msctls_progress32" windows alike.
 #pragma once
 
-#include "skin/controls/WinSubClass.h"
+#include "skin/controls/skin_painted_control.h"
 
 namespace zembrel {
 
-class TSkinProgress : public TSkinControl {
+class TSkinProgress : public TSkinPaintedControl {
   ZFW_CLASS(TSkinProgress)
  public:
-  using TSkinControl::TSkinControl;
+  using TSkinPaintedControl::TSkinPaintedControl;
   void Paint(HDC dc, const RECT& rect) override;
 
  protected:

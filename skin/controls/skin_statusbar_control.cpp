@@ -80,17 +80,7 @@ void TSkinStatusBar::Paint(HDC dc, const RECT& rect) {
 }
 
 bool TSkinStatusBar::BeforeMessage(zfw::TMessage& msg) {
-  if (!TSkinControl::BeforeMessage(msg)) return false;
-  switch (msg.Msg) {
-    case WM_PAINT:
-      PaintClient(msg);
-      return false;
-    case WM_ERASEBKGND:
-      msg.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return TSkinControl::BeforeMessage(msg) && !PaintsItself(msg);
 }
 
 }  // namespace zembrel
