@@ -78,6 +78,10 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   return false;
 }
 
+TWinSkinForm* TSkinManage::FindFormSkin(HWND) const { return nullptr; }
+
+void TSkinManage::RemoveFormSkin(HWND) {}
+
 void TSkinManage::RefreshFormSkins() { ++FRefreshRequests; }
 
 }  // namespace zembrel

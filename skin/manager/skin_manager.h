@@ -9,9 +9,15 @@
 
 #include <vector>
 
+namespace zfw {
+class TControl;
+class TCustomForm;
+}  // namespace zfw
+
 namespace zembrel {
 
 class TSkinData;
+class TWinSkinForm;
 
 // Deferred actions of PostAction.
 enum TSkinAction : int { kActionSkinOn = 1, kActionSkinOff = 2, kActionSkinChanged = 3 };
@@ -53,6 +59,26 @@ class TSkinManage {
   void RefreshFormSkins();
   int RefreshRequests() const { return FRefreshRequests; }
 
+  // ---- what the form skins tell and ask ----
+  TWinSkinForm* FindFormSkin(HWND wnd) const;
+  // Forgets (does not free) the form skin of that window; the form skin's destructor calls it.
+  void RemoveFormSkin(HWND wnd);
+  void NoteFormSkinRunning() { FState = kManagerRunning; }
+  void RecordMDIClient(HWND client, zfw::TCustomForm* frameForm) {
+    FMDIClient = client;
+    FMDIFrameForm = frameForm;
+  }
+  HWND MDIClient() const { return FMDIClient; }
+  zfw::TCustomForm* MDIFrameForm() const { return FMDIFrameForm; }
+  bool MDIMaximized() const { return FMDIMaximized; }
+  void SetMDIMaximized(bool flag) { FMDIMaximized = flag; }
+  void SetPopupOrigin(int origin) { FPopupOrigin = origin; }
+  int PopupOrigin() const { return FPopupOrigin; }
+  void SetMenuBarPopup(bool on) { FMenuBarPopup = on; }
+  bool MenuBarPopup() const { return FMenuBarPopup; }
+  int State() const { return FState; }
+  bool Active() const { return FActive; }
+
   TSkinData* FActionSkinData = nullptr;  // the skin data the pending action works with
   TSkinData* FMainSkinData = nullptr;    // the first registered skin data of the main-form kind
   bool FActive = false;
@@ -66,7 +92,14 @@ class TSkinManage {
   bool FActionPending = false;  // the deferred-action timer is running
   std::vector<HWND> FPendingWindows;
   int FRefreshRequests = 0;
+  int FPopupOrigin = 0;
+  bool FMenuBarPopup = false;
+  bool FMDIMaximized = false;
+  HWND FMDIClient = nullptr;
+  zfw::TCustomForm* FMDIFrameForm = nullptr;
 };
+
+// The matching rules and the control atom live in skin/manager/skin_matching.h.
 
 // The process-wide manager; null until the first skin data has finished loading.
 extern TSkinManage* SkinManager;
