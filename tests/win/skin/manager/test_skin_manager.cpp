@@ -15,6 +15,8 @@
 
 #include "framework/description.h"
 #include "framework/forms.h"
+#include "framework/stdctrls.h"
+#include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/frame/skin_log.h"
@@ -239,6 +241,39 @@ TEST_F(SkinManagerTest, SwitchingOffRestoresEveryWindowExactlyAndOnAgainSkinsThe
   EXPECT_TRUE(pump_until([&] { return Skinned(targets[0]); }));
 }
 
+TEST_F(SkinManagerTest, ControlSkinsLeaveWithTheirControlAndWithTheFormSkin) {
+  Running();
+  zfw::TForm* form = Form();
+  auto* button = new zfw::TButton(form);
+  button->SetParent(form);
+  button->SetBounds(10, 10, 90, 28);
+  auto* edit = new zfw::TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(10, 50, 120, 22);
+  form->Show();
+  manager->SkinWindow(form->Handle());
+  TWinSkinForm* formSkin = nullptr;
+  ASSERT_TRUE(pump_until([&] {
+    formSkin = manager->FindFormSkin(form->Handle());
+    return formSkin && formSkin->State() == kFormRunning;
+  }));
+  EXPECT_EQ(button->Perform(SKM_QUERY), 1);
+  EXPECT_EQ(edit->Perform(SKM_QUERY), 1);
+  const size_t skins = formSkin->ControlSkins().size();
+
+  // A control freed while skinned takes its skin out of the form skin's list first.
+  delete button;
+  EXPECT_EQ(formSkin->ControlSkins().size(), skins - 1);
+  for (TSkinControl* skin : formSkin->ControlSkins()) EXPECT_NE(skin->Handle(), nullptr);
+  InvalidateRect(form->Handle(), nullptr, TRUE);
+  pump(100);
+
+  // Switched off, the remaining controls have their own handling back.
+  data->SetActive(false);
+  ASSERT_TRUE(pump_until([&] { return !Skinned(form->Handle()); }));
+  EXPECT_NE(edit->Perform(SKM_QUERY), 1);
+}
+
 TEST_F(SkinManagerTest, TheHookSkinsWindowsWhenTheyAreActivated) {
   HWND wnd = Bare();
   SetForegroundWindow(wnd);
@@ -278,6 +313,57 @@ TEST_F(SkinManagerTest, FreeingTheManagerUnhooksAndGivesTheWindowsBack) {
   SetForegroundWindow(later);
   pump(300);
   EXPECT_FALSE(Skinned(later));
+}
+
+// Opens a popup menu for owner and reports whether its window was skinned while it was open.
+bool PopupSkinnedWhileOpen(HWND owner) {
+  static bool skinned;
+  static bool seen;
+  skinned = seen = false;
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 1, "Item");
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup || seen) return;
+    seen = true;
+    skinned = SkinManager->IsPopupMenuSkinned(popup);
+    EndMenu();
+  });
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_RETURNCMD, 200, 200, 0, owner, nullptr);
+  KillTimer(nullptr, timer);
+  DestroyMenu(menu);
+  EXPECT_TRUE(seen) << "the popup menu never showed";
+  return skinned;
+}
+
+TEST_F(SkinManagerTest, PopupMenusAreSkinnedWhereTheirOriginIsSwitchedOn) {
+  HWND owner = Bare();
+  ASSERT_TRUE(pump_until([&] { return Skinned(owner); }));
+  const struct {
+    const char* what;
+    int origin;
+    uint32_t switches;
+    bool skinned;
+  } cases[] = {
+      {"context popup with xcPopupMenu", 0, SkinBit(xcPopupMenu), true},
+      {"context popup without it", 0, SkinBit(xcMainMenu) | SkinBit(xcSystemMenu), false},
+      {"menu-bar drop-down with xcMainMenu", 1, SkinBit(xcMainMenu), true},
+      {"menu-bar drop-down with xcMenuItem", 1, SkinBit(xcMenuItem), true},
+      {"menu-bar drop-down without either", 1, SkinBit(xcPopupMenu), false},
+      {"system menu with xcSystemMenu", 2, SkinBit(xcSystemMenu), true},
+      {"system menu without it", 2, SkinBit(xcPopupMenu), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    data->SetSkinControls(c.switches);
+    manager->SetPopupOrigin(c.origin);
+    EXPECT_EQ(PopupSkinnedWhileOpen(owner), c.skinned);
+    pump(50);
+    // A closed popup leaves the list; the last one resets the origin.
+    EXPECT_TRUE(manager->PopupMenus().Empty());
+    if (c.skinned) EXPECT_EQ(manager->PopupOrigin(), 0);
+  }
 }
 
 TEST_F(SkinManagerTest, ChoosesTheSkinDataByFormTypeAndClass) {
