@@ -274,6 +274,38 @@ TEST_F(SkinManagerTest, ControlSkinsLeaveWithTheirControlAndWithTheFormSkin) {
   EXPECT_NE(edit->Perform(SKM_QUERY), 1);
 }
 
+TEST_F(SkinManagerTest, ControlsWithTheDisableTagKeepTheirLookAndTakeAGroupsButtonsWithThem) {
+  zfw::TForm* form = Form();
+  data->SetDisableTag(42);
+  auto* group = new zfw::TRadioGroup(form);
+  group->SetParent(form);
+  group->SetBounds(10, 10, 150, 90);
+  group->Items().Assign({"One", "Two"});
+  group->SetTag(42);
+  auto* tagged = new zfw::TButton(form);
+  tagged->SetParent(form);
+  tagged->SetBounds(170, 10, 80, 26);
+  tagged->SetTag(42);
+  auto* plain = new zfw::TButton(form);
+  plain->SetParent(form);
+  plain->SetBounds(170, 50, 80, 26);
+  plain->SetTag(99);  // the form's fixed 99 is not the controls' DisableTag
+  form->Show();
+  manager->SkinWindow(form->Handle());
+  ASSERT_TRUE(pump_until([&] {
+    TWinSkinForm* formSkin = manager->FindFormSkin(form->Handle());
+    return formSkin && formSkin->State() == kFormRunning;
+  }));
+  ASSERT_EQ(group->ButtonCount(), 2);
+  EXPECT_NE(group->Perform(SKM_QUERY), 1);
+  for (int i = 0; i < group->ButtonCount(); ++i) {
+    EXPECT_EQ(group->Buttons(i)->Tag(), 42);
+    EXPECT_NE(group->Buttons(i)->Perform(SKM_QUERY), 1) << i;
+  }
+  EXPECT_NE(tagged->Perform(SKM_QUERY), 1);
+  EXPECT_EQ(plain->Perform(SKM_QUERY), 1);
+}
+
 TEST_F(SkinManagerTest, TheHookSkinsWindowsWhenTheyAreActivated) {
   HWND wnd = Bare();
   SetForegroundWindow(wnd);
