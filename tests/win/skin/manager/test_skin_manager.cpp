@@ -306,6 +306,42 @@ TEST_F(SkinManagerTest, ControlsWithTheDisableTagKeepTheirLookAndTakeAGroupsButt
   EXPECT_EQ(plain->Perform(SKM_QUERY), 1);
 }
 
+TEST_F(SkinManagerTest, Skin3rdLinesDecideBeforeTheControlTable) {
+  const zfw::TColor own = RGB(10, 200, 30);
+  const struct {
+    const char* line;
+    bool skinned;
+    bool face_colour;  // the kinds that give the control the skin's face colour
+  } cases[] = {
+      {"TButton=nil", false, false},
+      {"tbutton=NIL", false, false},         // the class is found whatever its case
+      {"TButton=no-such-kind", false, false},  // a kind outside the table leaves it alone too
+      {"TButton=panel", true, true},
+      {"TButton=groupbox", true, true},
+      {"TButton=button", true, false},
+      {"XTButton=nil", true, false},  // anchored at the start of the line: the table decides
+      {"TButton", true, false},       // no "=": not a line for the class
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    data->Skin3rd().Assign({c.line});
+    zfw::TForm* form = Form();
+    auto* button = new zfw::TButton(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 26);
+    button->SetColor(own);
+    form->Show();
+    manager->SkinWindow(form->Handle());
+    ASSERT_TRUE(pump_until([&] {
+      TWinSkinForm* formSkin = manager->FindFormSkin(form->Handle());
+      return formSkin && formSkin->State() == kFormRunning;
+    }));
+    EXPECT_EQ(button->Perform(SKM_QUERY) == 1, c.skinned);
+    EXPECT_EQ(button->Color(), c.face_colour ? static_cast<zfw::TColor>(data->Colours().ButtonFace) : own);
+    forms.clear();
+  }
+}
+
 TEST_F(SkinManagerTest, TheHookSkinsWindowsWhenTheyAreActivated) {
   HWND wnd = Bare();
   SetForegroundWindow(wnd);
