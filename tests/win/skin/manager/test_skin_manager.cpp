@@ -342,6 +342,50 @@ TEST_F(SkinManagerTest, Skin3rdLinesDecideBeforeTheControlTable) {
   }
 }
 
+TEST_F(SkinManagerTest, ChildWindowsOfASystemDialogAreMatchedByClassAndStyle) {
+  HWND dialog = CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "Dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU, 150, 150,
+                                420, 320, nullptr, nullptr, nullptr, nullptr);
+  windows.emplace_back(dialog);
+  const struct {
+    const char* what;
+    const char* cls;
+    DWORD style;
+    bool skinned;
+  } cases[] = {
+      {"push button", "Button", BS_PUSHBUTTON, true},
+      {"default push button", "Button", BS_DEFPUSHBUTTON, true},
+      {"owner-drawn button", "Button", BS_OWNERDRAW, false},
+      {"group box", "Button", BS_GROUPBOX, false},
+      {"check box", "Button", BS_AUTOCHECKBOX, true},
+      {"three-state box", "Button", BS_AUTO3STATE, true},
+      {"radio button", "Button", BS_AUTORADIOBUTTON, true},
+      {"edit", "Edit", ES_LEFT, true},
+      {"drop-down list", "ComboBox", CBS_DROPDOWNLIST, true},
+      {"simple combo box", "ComboBox", CBS_SIMPLE, false},
+      {"size grip", "ScrollBar", SBS_SIZEGRIP, true},
+      {"tree view", "SysTreeView32", 0, false},
+      {"static text", "Static", SS_LEFT, false},
+  };
+  std::vector<HWND> children;
+  int y = 4;
+  for (const auto& c : cases) {
+    children.push_back(CreateWindowExA(0, c.cls, c.what, WS_CHILD | WS_VISIBLE | c.style, 4, y, 160, 20, dialog,
+                                       nullptr, nullptr, nullptr));
+    y += 22;
+  }
+  ShowWindow(dialog, SW_SHOW);
+  manager->SkinWindow(dialog);
+  ASSERT_TRUE(pump_until([&] {
+    TWinSkinForm* formSkin = manager->FindFormSkin(dialog);
+    return formSkin && formSkin->State() == kFormRunning;
+  }));
+  for (size_t i = 0; i < children.size(); ++i) {
+    SCOPED_TRACE(cases[i].what);
+    ASSERT_NE(children[i], nullptr);
+    EXPECT_EQ(SendMessageA(children[i], SKM_QUERY, 0, 0) == 1, cases[i].skinned);
+  }
+}
+
 TEST_F(SkinManagerTest, TheHookSkinsWindowsWhenTheyAreActivated) {
   HWND wnd = Bare();
   SetForegroundWindow(wnd);
