@@ -15,6 +15,8 @@
 
 #include "framework/description.h"
 #include "framework/forms.h"
+#include "framework/stdctrls.h"
+#include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/frame/skin_log.h"
@@ -239,6 +241,151 @@ TEST_F(SkinManagerTest, SwitchingOffRestoresEveryWindowExactlyAndOnAgainSkinsThe
   EXPECT_TRUE(pump_until([&] { return Skinned(targets[0]); }));
 }
 
+TEST_F(SkinManagerTest, ControlSkinsLeaveWithTheirControlAndWithTheFormSkin) {
+  Running();
+  zfw::TForm* form = Form();
+  auto* button = new zfw::TButton(form);
+  button->SetParent(form);
+  button->SetBounds(10, 10, 90, 28);
+  auto* edit = new zfw::TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(10, 50, 120, 22);
+  form->Show();
+  manager->SkinWindow(form->Handle());
+  TWinSkinForm* formSkin = nullptr;
+  ASSERT_TRUE(pump_until([&] {
+    formSkin = manager->FindFormSkin(form->Handle());
+    return formSkin && formSkin->State() == kFormRunning;
+  }));
+  EXPECT_EQ(button->Perform(SKM_QUERY), 1);
+  EXPECT_EQ(edit->Perform(SKM_QUERY), 1);
+  const size_t skins = formSkin->ControlSkins().size();
+
+  // A control freed while skinned takes its skin out of the form skin's list first.
+  delete button;
+  EXPECT_EQ(formSkin->ControlSkins().size(), skins - 1);
+  for (TSkinControl* skin : formSkin->ControlSkins()) EXPECT_NE(skin->Handle(), nullptr);
+  InvalidateRect(form->Handle(), nullptr, TRUE);
+  pump(100);
+
+  // Switched off, the remaining controls have their own handling back.
+  data->SetActive(false);
+  ASSERT_TRUE(pump_until([&] { return !Skinned(form->Handle()); }));
+  EXPECT_NE(edit->Perform(SKM_QUERY), 1);
+}
+
+TEST_F(SkinManagerTest, ControlsWithTheDisableTagKeepTheirLookAndTakeAGroupsButtonsWithThem) {
+  zfw::TForm* form = Form();
+  data->SetDisableTag(42);
+  auto* group = new zfw::TRadioGroup(form);
+  group->SetParent(form);
+  group->SetBounds(10, 10, 150, 90);
+  group->Items().Assign({"One", "Two"});
+  group->SetTag(42);
+  auto* tagged = new zfw::TButton(form);
+  tagged->SetParent(form);
+  tagged->SetBounds(170, 10, 80, 26);
+  tagged->SetTag(42);
+  auto* plain = new zfw::TButton(form);
+  plain->SetParent(form);
+  plain->SetBounds(170, 50, 80, 26);
+  plain->SetTag(99);  // the form's fixed 99 is not the controls' DisableTag
+  form->Show();
+  manager->SkinWindow(form->Handle());
+  ASSERT_TRUE(pump_until([&] {
+    TWinSkinForm* formSkin = manager->FindFormSkin(form->Handle());
+    return formSkin && formSkin->State() == kFormRunning;
+  }));
+  ASSERT_EQ(group->ButtonCount(), 2);
+  EXPECT_NE(group->Perform(SKM_QUERY), 1);
+  for (int i = 0; i < group->ButtonCount(); ++i) {
+    EXPECT_EQ(group->Buttons(i)->Tag(), 42);
+    EXPECT_NE(group->Buttons(i)->Perform(SKM_QUERY), 1) << i;
+  }
+  EXPECT_NE(tagged->Perform(SKM_QUERY), 1);
+  EXPECT_EQ(plain->Perform(SKM_QUERY), 1);
+}
+
+TEST_F(SkinManagerTest, Skin3rdLinesDecideBeforeTheControlTable) {
+  const zfw::TColor own = RGB(10, 200, 30);
+  const struct {
+    const char* line;
+    bool skinned;
+    bool face_colour;  // the kinds that give the control the skin's face colour
+  } cases[] = {
+      {"TButton=nil", false, false},
+      {"tbutton=NIL", false, false},         // the class is found whatever its case
+      {"TButton=no-such-kind", false, false},  // a kind outside the table leaves it alone too
+      {"TButton=panel", true, true},
+      {"TButton=groupbox", true, true},
+      {"TButton=button", true, false},
+      {"XTButton=nil", true, false},  // anchored at the start of the line: the table decides
+      {"TButton", true, false},       // no "=": not a line for the class
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    data->Skin3rd().Assign({c.line});
+    zfw::TForm* form = Form();
+    auto* button = new zfw::TButton(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 26);
+    button->SetColor(own);
+    form->Show();
+    manager->SkinWindow(form->Handle());
+    ASSERT_TRUE(pump_until([&] {
+      TWinSkinForm* formSkin = manager->FindFormSkin(form->Handle());
+      return formSkin && formSkin->State() == kFormRunning;
+    }));
+    EXPECT_EQ(button->Perform(SKM_QUERY) == 1, c.skinned);
+    EXPECT_EQ(button->Color(), c.face_colour ? static_cast<zfw::TColor>(data->Colours().ButtonFace) : own);
+    forms.clear();
+  }
+}
+
+TEST_F(SkinManagerTest, ChildWindowsOfASystemDialogAreMatchedByClassAndStyle) {
+  HWND dialog = CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "Dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU, 150, 150,
+                                420, 320, nullptr, nullptr, nullptr, nullptr);
+  windows.emplace_back(dialog);
+  const struct {
+    const char* what;
+    const char* cls;
+    DWORD style;
+    bool skinned;
+  } cases[] = {
+      {"push button", "Button", BS_PUSHBUTTON, true},
+      {"default push button", "Button", BS_DEFPUSHBUTTON, true},
+      {"owner-drawn button", "Button", BS_OWNERDRAW, false},
+      {"group box", "Button", BS_GROUPBOX, false},
+      {"check box", "Button", BS_AUTOCHECKBOX, true},
+      {"three-state box", "Button", BS_AUTO3STATE, true},
+      {"radio button", "Button", BS_AUTORADIOBUTTON, true},
+      {"edit", "Edit", ES_LEFT, true},
+      {"drop-down list", "ComboBox", CBS_DROPDOWNLIST, true},
+      {"simple combo box", "ComboBox", CBS_SIMPLE, false},
+      {"size grip", "ScrollBar", SBS_SIZEGRIP, true},
+      {"tree view", "SysTreeView32", 0, false},
+      {"static text", "Static", SS_LEFT, false},
+  };
+  std::vector<HWND> children;
+  int y = 4;
+  for (const auto& c : cases) {
+    children.push_back(CreateWindowExA(0, c.cls, c.what, WS_CHILD | WS_VISIBLE | c.style, 4, y, 160, 20, dialog,
+                                       nullptr, nullptr, nullptr));
+    y += 22;
+  }
+  ShowWindow(dialog, SW_SHOW);
+  manager->SkinWindow(dialog);
+  ASSERT_TRUE(pump_until([&] {
+    TWinSkinForm* formSkin = manager->FindFormSkin(dialog);
+    return formSkin && formSkin->State() == kFormRunning;
+  }));
+  for (size_t i = 0; i < children.size(); ++i) {
+    SCOPED_TRACE(cases[i].what);
+    ASSERT_NE(children[i], nullptr);
+    EXPECT_EQ(SendMessageA(children[i], SKM_QUERY, 0, 0) == 1, cases[i].skinned);
+  }
+}
+
 TEST_F(SkinManagerTest, TheHookSkinsWindowsWhenTheyAreActivated) {
   HWND wnd = Bare();
   SetForegroundWindow(wnd);
@@ -278,6 +425,57 @@ TEST_F(SkinManagerTest, FreeingTheManagerUnhooksAndGivesTheWindowsBack) {
   SetForegroundWindow(later);
   pump(300);
   EXPECT_FALSE(Skinned(later));
+}
+
+// Opens a popup menu for owner and reports whether its window was skinned while it was open.
+bool PopupSkinnedWhileOpen(HWND owner) {
+  static bool skinned;
+  static bool seen;
+  skinned = seen = false;
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 1, "Item");
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup || seen) return;
+    seen = true;
+    skinned = SkinManager->IsPopupMenuSkinned(popup);
+    EndMenu();
+  });
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_RETURNCMD, 200, 200, 0, owner, nullptr);
+  KillTimer(nullptr, timer);
+  DestroyMenu(menu);
+  EXPECT_TRUE(seen) << "the popup menu never showed";
+  return skinned;
+}
+
+TEST_F(SkinManagerTest, PopupMenusAreSkinnedWhereTheirOriginIsSwitchedOn) {
+  HWND owner = Bare();
+  ASSERT_TRUE(pump_until([&] { return Skinned(owner); }));
+  const struct {
+    const char* what;
+    int origin;
+    uint32_t switches;
+    bool skinned;
+  } cases[] = {
+      {"context popup with xcPopupMenu", 0, SkinBit(xcPopupMenu), true},
+      {"context popup without it", 0, SkinBit(xcMainMenu) | SkinBit(xcSystemMenu), false},
+      {"menu-bar drop-down with xcMainMenu", 1, SkinBit(xcMainMenu), true},
+      {"menu-bar drop-down with xcMenuItem", 1, SkinBit(xcMenuItem), true},
+      {"menu-bar drop-down without either", 1, SkinBit(xcPopupMenu), false},
+      {"system menu with xcSystemMenu", 2, SkinBit(xcSystemMenu), true},
+      {"system menu without it", 2, SkinBit(xcPopupMenu), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    data->SetSkinControls(c.switches);
+    manager->SetPopupOrigin(c.origin);
+    EXPECT_EQ(PopupSkinnedWhileOpen(owner), c.skinned);
+    pump(50);
+    // A closed popup leaves the list; the last one resets the origin.
+    EXPECT_TRUE(manager->PopupMenus().Empty());
+    if (c.skinned) EXPECT_EQ(manager->PopupOrigin(), 0);
+  }
 }
 
 TEST_F(SkinManagerTest, ChoosesTheSkinDataByFormTypeAndClass) {
