@@ -1,5 +1,7 @@
 #include "skin/storage/lzh_tree.h"
 
+#include <algorithm>
+
 namespace zembrel::lzh {
 
 void AdaptiveTree::Start() {
@@ -56,8 +58,9 @@ void AdaptiveTree::Update(int sym) {
   do {
     const std::uint16_t k = ++freq[x];
     if (k > freq[x + 1]) {
-      int l = x + 1;
-      while (k > freq[l + 1]) ++l;
+      // Counts rise in node order (the sentinel at kTreeSize is the largest), so the last node
+      // whose count is below k is found by bisection rather than by walking a run of equal counts.
+      const int l = static_cast<int>(std::lower_bound(freq + x + 2, freq + kTreeSize + 1, k) - freq) - 1;
       freq[x] = freq[l];
       freq[l] = k;
       const int i = son[x];
