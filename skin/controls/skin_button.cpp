@@ -200,7 +200,10 @@ void PaintPushButton(HDC dc, const RECT& rect, TSkinData& skin, int frame, bool 
   RECT box = MeasureText(canvas.dc(), look.caption, room, kCaptionFlags | DT_NOCLIP);
   OffsetRect(&box, -box.left, -box.top);
   OffsetRect(&box, rect.left + (width_of(rect) - width_of(box)) / 2, rect.top + (height_of(rect) - height_of(box)) / 2 - 1);
-  DrawTextWide(canvas.dc(), look.caption, box, kCaptionFlags | look.text_flags);
+  // Drawn centred across the whole room: a box of exactly the measured width can break a line
+  // with a "&" prefix in it once more than measuring did.
+  RECT line{room.left, box.top, room.right, box.bottom};
+  DrawTextWide(canvas.dc(), look.caption, line, kCaptionFlags | DT_NOCLIP | look.text_flags);
   focus_around(canvas.dc(), box, focused, look);
 }
 

@@ -25,13 +25,12 @@ namespace {
 
 using ui::pump_until;
 
-// The control-skin class of each family of control. A family without a class of its own yet is
-// skinned by the base class.
+// The control-skin class of each family of control.
 const std::map<std::string, std::string> kSkinClassOf = {
-    {"button", "TSkinControl"},     {"bitbtn", "TSkinControl"}, {"checkbox", "TSkinControl"},
-    {"radiobutton", "TSkinControl"}, {"groupbox", "TSkinControl"}, {"box", "TSkinControl"},
-    {"scrollbar", "TSkinControl"},  {"edit", "TSkinControl"},   {"statusbar", "TSkinControl"},
-    {"combobox", "TSkinControl"},   {"boxh", "TSkinControl"},   {"none", "none"},
+    {"button", "TSkinButton"},           {"bitbtn", "TSkinBitButton"},   {"checkbox", "TSkinCheckBox"},
+    {"radiobutton", "TSkinRadioButton"}, {"groupbox", "TSkinGroupBox"},  {"box", "TSkinBox"},
+    {"scrollbar", "TSkinScrollbar"},     {"edit", "TSkinEdit"},          {"statusbar", "TSkinStatusBar"},
+    {"combobox", "TSkinComBox"},         {"boxh", "TSkinBoxH"},          {"none", "none"},
 };
 
 std::string SkinClass(const TWinSkinForm& formSkin, const zfw::TControl* control, HWND wnd) {
