@@ -286,8 +286,10 @@ void TSkinManage::SetMDIMaximized(bool flag) {
   FMDIMaximized = flag;
   // With the skin's own border on MDI children, a maximised child keeps its frame.
   if (FMainSkinData && FMainSkinData->HasOption(xoMDIChildBorder)) return;
-  // The per-child switch (TWinSkinForm::ApplyMDIMaximized) is called here once the form skin
-  // defines it.
+  std::vector<TWinSkinForm*> children;
+  for (TWinSkinForm* formSkin : FFormSkins)
+    if (formSkin->MDIKind() == kMDIChild) children.push_back(formSkin);
+  for (TWinSkinForm* child : children) child->ApplyMDIMaximized(flag);
 }
 
 }  // namespace zembrel

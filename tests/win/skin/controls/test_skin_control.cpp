@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/forms.h"
+#include "framework/handles.h"
 #include "framework/stdctrls.h"
 #include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
@@ -30,7 +33,9 @@ class RecordingSkin final : public TSkinControl {
   using TSkinControl::TSkinControl;
   std::vector<std::string> seen;
   std::vector<UINT> watched = {WM_SETTEXT, WM_PAINT, WM_USER + 5};
+  using TSkinControl::DrawCaption;
   using TSkinControl::DrawFocus;
+  using TSkinControl::DrawImageAndCaption;
   void SetText(const std::wstring& text) { FText = text; }
 
  protected:
@@ -193,6 +198,73 @@ TEST(SkinControlBase, CentredFocusRectangleSitsOnePixelAboveTheCentre) {
   EXPECT_EQ(bottom, expected_top + text.cy + 1);
   EXPECT_EQ(left, (120 - text.cx) / 2 - 2);
   EXPECT_EQ(right, (120 - text.cx) / 2 + text.cx + 1);
+}
+
+// The bounding box of the pixels that are not white.
+RECT InkOf(zfw::TBitmap& bitmap, COLORREF* colour = nullptr) {
+  RECT ink{bitmap.Width(), bitmap.Height(), -1, -1};
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      if (COLORREF c = bitmap.Pixel(x, y); c != RGB(255, 255, 255)) {
+        ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                   std::max<LONG>(ink.bottom, y + 1)};
+        if (colour) *colour = c;
+      }
+  return ink;
+}
+
+TEST(SkinControlBase, CaptionsAreCentredInTheirCellAndGreyWhenDisabled) {
+  for (bool enabled : {true, false}) {
+    SCOPED_TRACE(enabled ? "enabled" : "disabled");
+    zfw::TBitmap bitmap(160, 40);
+    zfw::TCanvas& canvas = bitmap.Canvas();
+    const RECT all{0, 0, 160, 40};
+    FillRect(canvas.Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    canvas.Font().SetColor(RGB(0, 0, 0));
+    RecordingSkin skin(nullptr);
+    skin.DrawCaption(canvas, all, DT_CENTER, enabled, L"WWWW");
+    SIZE cell{};
+    GetTextExtentPoint32W(canvas.Handle(), L"WWWW", 4, &cell);
+    COLORREF colour = 0;
+    const RECT ink = InkOf(bitmap, &colour);
+    // Every pixel lies in the text's cell: centred across, one pixel above the middle down.
+    const RECT expected{(160 - cell.cx) / 2, (40 - cell.cy) / 2 - 1, (160 - cell.cx) / 2 + cell.cx,
+                        (40 - cell.cy) / 2 - 1 + cell.cy};
+    EXPECT_GE(ink.left, expected.left);
+    EXPECT_LE(ink.right, expected.right);
+    EXPECT_GE(ink.top, expected.top);
+    EXPECT_LE(ink.bottom, expected.bottom);
+    EXPECT_GT(ink.right - ink.left, cell.cx / 2);
+    EXPECT_EQ(colour, enabled ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW));
+  }
+}
+
+TEST(SkinControlBase, ImageAndCaptionSitSideBySideFromTheLeftOffset) {
+  zfw::TBitmap bitmap(200, 40);
+  zfw::TCanvas& canvas = bitmap.Canvas();
+  const RECT all{0, 0, 200, 40};
+  FillRect(canvas.Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  zfw::TImageList images(nullptr);
+  images.SetWidth(16);
+  images.SetHeight(16);
+  zfw::TBitmap red(16, 16);
+  const RECT icon{0, 0, 16, 16};
+  zfw::OwnedBrush brush(CreateSolidBrush(RGB(255, 0, 0)));
+  FillRect(red.Canvas().Handle(), &icon, brush.get());
+  images.AddMasked(red, zfw::clWhite);
+  RecordingSkin skin(nullptr);
+  skin.DrawImageAndCaption(canvas, all, 0, L"Text", 0, images.Handle());
+  // Left alignment starts at 3: the 16-pixel icon, vertically centred, then the text after it.
+  EXPECT_NE(bitmap.Pixel(3, 12), RGB(255, 255, 255));
+  EXPECT_NE(bitmap.Pixel(18, 27), RGB(255, 255, 255));
+  EXPECT_EQ(bitmap.Pixel(2, 20), RGB(255, 255, 255));
+  EXPECT_EQ(bitmap.Pixel(3, 11), RGB(255, 255, 255));
+  // No image index: the text alone starts at the offset.
+  FillRect(canvas.Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  skin.DrawImageAndCaption(canvas, all, 0, L"Text", -1, images.Handle());
+  const RECT ink = InkOf(bitmap);
+  EXPECT_GE(ink.left, 3);
+  EXPECT_LT(ink.left, 3 + 16);
 }
 
 }  // namespace

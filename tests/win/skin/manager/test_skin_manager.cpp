@@ -387,6 +387,67 @@ TEST_F(SkinManagerTest, ChildWindowsOfASystemDialogAreMatchedByClassAndStyle) {
   }
 }
 
+HWND g_mdi_client = nullptr;
+
+LRESULT CALLBACK MdiFrameProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_CREATE) {
+    CLIENTCREATESTRUCT ccs{};
+    ccs.idFirstChild = 1000;
+    g_mdi_client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0, 0, wnd,
+                                   nullptr, GetModuleHandleA(nullptr), &ccs);
+    return 0;
+  }
+  return DefFrameProcA(wnd, g_mdi_client, msg, wp, lp);
+}
+
+LRESULT CALLBACK MdiChildProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) { return DefMDIChildProcA(wnd, msg, wp, lp); }
+
+TEST_F(SkinManagerTest, MdiChildrenAreSkinnedAtCreationAndFollowTheMaximiseSwitch) {
+  Running();
+  HWND frame = Bare("ZembrelMdiFrame", MdiFrameProc, 600, 450, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = MdiChildProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  wc.lpszClassName = "ZembrelMdiChild";
+  RegisterClassA(&wc);
+  ASSERT_TRUE(pump_until([&] { return Skinned(frame); }));
+  // No activation needed: the hook skins an MDI child as it is created.
+  HWND child = CreateMDIWindowA("ZembrelMdiChild", "Child", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 150,
+                                g_mdi_client, GetModuleHandleA(nullptr), 0);
+  ASSERT_NE(manager->FindFormSkin(child), nullptr);
+  ASSERT_TRUE(pump_until([&] { return manager->FindFormSkin(child)->State() == kFormRunning; }));
+  EXPECT_EQ(manager->FindFormSkin(child)->MDIKind(), kMDIChild);
+  EXPECT_EQ(manager->MDIClient(), g_mdi_client);
+  RECT before{};
+  GetClientRect(child, &before);
+
+  // The maximise switch reaches the child: maximised look (no region of its own) and back.
+  ASSERT_TRUE(WindowLook::Of(child).region) << "the skin's corners give the child a region";
+  manager->SetMDIMaximized(true);
+  EXPECT_TRUE(manager->MDIMaximized());
+  EXPECT_FALSE(WindowLook::Of(child).region);
+  manager->SetMDIMaximized(false);
+  EXPECT_TRUE(WindowLook::Of(child).region);
+
+  // Maximised and restored through the MDI client, the child keeps its client area.
+  SendMessageA(g_mdi_client, WM_MDIMAXIMIZE, WPARAM(child), 0);
+  pump(150);
+  EXPECT_TRUE(IsZoomed(child));
+  SendMessageA(g_mdi_client, WM_MDIRESTORE, WPARAM(child), 0);
+  pump(150);
+  RECT after{};
+  GetClientRect(child, &after);
+  EXPECT_EQ(after.right, before.right);
+  EXPECT_EQ(after.bottom, before.bottom);
+
+  // The frame closes with its skinned child inside; both entries leave at the next purge.
+  DestroyWindow(frame);
+  manager->PurgeFormSkins();
+  EXPECT_EQ(EntriesOf(frame), 0);
+  EXPECT_EQ(EntriesOf(child), 0);
+}
+
 TEST_F(SkinManagerTest, TheHookSkinsWindowsWhenTheyAreActivated) {
   HWND wnd = Bare();
   SetForegroundWindow(wnd);
