@@ -69,7 +69,7 @@ Image PushButtons(const SkinColours& c) {
     for (int x = 1; x < w - 1; ++x)
       if (ring.OnEdge(x, y)) focused.set(x, y, c.Art("FocusRing"));
   return StripOf({Box(w, h, 4, {top, bottom, c.Art("ControlBorder")}),
-                  Box(w, h, 4, {c.Art("ControlPressedFill"), c.Art("ControlPressedFill"), c.Art("AccentPressed")}),
+                  Box(w, h, 4, {c.Art("ButtonPressedTop"), c.Art("ControlPressedFill"), c.Art("AccentPressed")}),
                   Box(w, h, 4, {c.Art("ControlDisabledFill"), c.Art("ControlDisabledFill"), c.Art("ControlBorderDisabled")}),
                   Box(w, h, 4, {c.Art("ControlHotFill"), c.Art("ButtonHotBottom"), c.Art("Accent")}), focused});
 }

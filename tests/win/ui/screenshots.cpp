@@ -74,6 +74,39 @@ int main(int argc, char** argv) {
   pump(400);
   save_screen("main_filled");
 
+  // Control states: a button under the mouse and held down, check boxes checked and disabled, a
+  // list scrolled.
+  {
+    RECT r;
+    GetWindowRect(form->btn_show_del->Handle(), &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    pump(500);
+    save_screen("main_button_hot");
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &in, sizeof in);
+    pump(400);
+    save_screen("main_button_pressed");
+    SetCursorPos(r.left - 40, r.bottom + 60);  // released away from the button: no click
+    pump(300);
+    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+    pump(300);
+  }
+  SendMessageA(form->ck_lock->Handle(), BM_CLICK, 0, 0);
+  form->ck_lock->SetEnabled(false);
+  form->ck_saveexit->SetEnabled(false);
+  for (int i = 1; i <= 40; ++i) form->Ltb_rar->Items().Add("D:\\Data\\archive_" + std::to_string(i) + ".rar");
+  SendMessageA(form->Ltb_rar->Handle(), LB_SETTOPINDEX, 12, 0);
+  pump(400);
+  save_screen("main_states");
+  form->ck_lock->SetEnabled(true);
+  form->ck_saveexit->SetEnabled(true);
+  SendMessageA(form->ck_lock->Handle(), BM_CLICK, 0, 0);
+  while (form->Ltb_rar->Items().Count() > 3) form->Ltb_rar->Items().Delete(3);
+  pump(200);
+
   {
     Answerer help("Tfrm_help", {shoot("help", close_window())});
     pick_menu(*form, 2);
