@@ -8,6 +8,7 @@
 
 #include "framework/handles.h"
 #include "skin/controls/WinSubClass.h"
+#include "skin/controls/skin_control_paint.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/skin_log.h"
 #include "skin/paint/ImgUtil.h"
@@ -19,11 +20,6 @@ namespace {
 
 const zfw::PropInfo* FindProp(zfw::TPersistent* obj, const std::string& name) {
   return obj ? zfw::GetPropInfo(*obj, name) : nullptr;
-}
-
-RECT Measure(HDC dc, const std::wstring& text, RECT rect, UINT flags) {
-  DrawTextWide(dc, text, rect, flags | DT_CALCRECT);
-  return rect;
 }
 
 int Width(const RECT& r) { return r.right - r.left; }
@@ -172,26 +168,15 @@ void TSkinControl::EraseBackground(zfw::TMessage& msg) {
 
 void TSkinControl::DrawElement(HDC dc, const RECT& rect, int frameCount, int frame, TDataSkinObject* element) {
   if (!element || element->Image.Empty() || rect.right <= rect.left || rect.bottom <= rect.top) return;
-  const Margins margins{element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight};
-  PaintElement(dc, rect, element->Image, false, element->Tile == 1, element->Trans == 1, frameCount, frame, margins);
+  DrawElementFrame(dc, rect, *element, frameCount, frame);
 }
 
-void TSkinControl::DrawFocus(HDC dc, UINT flags, RECT rect) {
-  RECT text = Measure(dc, FText, rect, flags | DT_NOCLIP);
-  if (flags & DT_CENTER)
-    OffsetRect(&text, (Width(rect) - Width(text)) / 2, (Height(rect) - Height(text)) / 2 - 1);
-  else if (flags & DT_RIGHT)
-    OffsetRect(&text, Width(rect) - Width(text), 0);
-  InflateRect(&text, 2, 1);
-  RECT clipped{};
-  IntersectRect(&clipped, &text, &rect);
-  DrawFocusRect(dc, &clipped);
-}
+void TSkinControl::DrawFocus(HDC dc, UINT flags, RECT rect) { DrawTextFocus(dc, FText, flags, rect); }
 
 void TSkinControl::DrawCaption(zfw::TCanvas& canvas, RECT rect, UINT align, bool enabled, const std::wstring& text) {
   CaptionSetup setup(canvas, enabled);
   const HDC dc = canvas.Handle();
-  RECT place = Measure(dc, text, rect, align | DT_NOCLIP | DT_EXPANDTABS);
+  RECT place = MeasureText(dc, text, rect, align | DT_NOCLIP | DT_EXPANDTABS);
   OffsetRect(&place, 0, (Height(rect) - Height(place)) / 2 - 1);
   if (align == DT_CENTER) {
     OffsetRect(&place, (Width(rect) - Width(place)) / 2, 0);
@@ -212,7 +197,7 @@ void TSkinControl::DrawImageAndCaption(zfw::TCanvas& canvas, RECT rect, int alig
   CaptionSetup setup(canvas, enabled);
   const HDC dc = canvas.Handle();
   const RECT measured =
-      Measure(dc, text, rect, DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | DT_END_ELLIPSIS);
+      MeasureText(dc, text, rect, DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | DT_END_ELLIPSIS);
   const int textWidth = Width(measured);
   int offset = 3;
   if (align == 1) offset = (Width(rect) - iconWidth - textWidth) / 2;

@@ -3,6 +3,7 @@
 // own class exists its factory makes the base TSkinControl.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace zfw {
@@ -45,8 +46,10 @@ TSkinControl* NewScrollControlSkin(zfw::TComponent* owner);
 
 inline constexpr bool kOwnColor = true;
 
-// Makes a skin with make (owned by control) and attaches it in control mode; true.
-bool StartControlSkin(TWinSkinForm& formSkin, ControlSkinFactory make, zfw::TControl& control, bool ownColor = false);
+// Makes a skin with make (owned by control), lets prepare set it up, and attaches it in control
+// mode; true.
+bool StartControlSkin(TWinSkinForm& formSkin, ControlSkinFactory make, zfw::TControl& control, bool ownColor = false,
+                      const std::function<void(TSkinControl&)>& prepare = {});
 
 std::string UpperText(std::string text);
 std::string LowerText(std::string text);

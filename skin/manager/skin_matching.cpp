@@ -69,7 +69,7 @@ bool MatchControlTable(TWinSkinForm& formSkin, zfw::TControl& control, const std
   if (skin.Skins(xcStatusBar) && control.InheritsFrom("TStatusBar"))
     return StartControlSkin(formSkin, NewStatusBarSkin, control);
   if (skin.Skins(xcCombo) && name == "TTNTCOMBOBOX") return StartControlSkin(formSkin, NewComboBoxSkin, control);
-  // A rich edit's scroll bars only: the scroll-bar skin's AttachScrollbars is its business.
+  // Rich edits: the scroll-bar skin's Attach starts it through AttachScrollbars.
   if (skin.Skins(xcScrollbar) && OneOf(name, {"TRICHEDIT", "TWWDBRICHEDIT", "TDXDBMEMO"}))
     return StartControlSkin(formSkin, NewScrollbarSkin, control);
   if (control.InheritsFrom("TBitBtn")) {
@@ -114,9 +114,11 @@ bool HasControlSkin(const TWinSkinForm& formSkin, const zfw::TControl& control) 
 
 }  // namespace
 
-bool StartControlSkin(TWinSkinForm& formSkin, ControlSkinFactory make, zfw::TControl& control, bool ownColor) {
+bool StartControlSkin(TWinSkinForm& formSkin, ControlSkinFactory make, zfw::TControl& control, bool ownColor,
+                      const std::function<void(TSkinControl&)>& prepare) {
   // The control owns its skin; until the skin is attached this function does.
   std::unique_ptr<TSkinControl> skin(make(&control));
+  if (prepare) prepare(*skin);
   skin->Attach(&formSkin, formSkin.SkinData(), &control, ownColor, formSkin.ControlCanvas());
   skin.release();
   return true;

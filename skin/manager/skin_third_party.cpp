@@ -7,6 +7,8 @@
 
 #include "framework/controls.h"
 #include "skin/controls/WinSubClass.h"
+#include "skin/controls/skin_button_control.h"
+#include "skin/controls/skin_scrollbar_control.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/manager/skin_control_classes.h"
@@ -78,8 +80,12 @@ bool SkinThirdParty(TWinSkinForm& formSkin, const std::string& upperClassName, z
                           TSkinControl::GetEnumName(&control, "Kind") == "cxbkDropDownButton";
     start(skin.Skins(xcButton), dropDown ? NewMenuButtonSkin : NewBitButtonSkin, control);
   }
-  // The bit-button skin takes its glyph from "PngImage" for this kind (its own business).
-  else if (kind == "pngbitbtn") start(skin.Skins(xcButton), NewBitButtonSkin, control);
+  else if (kind == "pngbitbtn") {
+    if (skin.Skins(xcButton))
+      StartControlSkin(formSkin, NewBitButtonSkin, control, false, [](TSkinControl& made) {
+        if (auto* bitButton = dynamic_cast<TSkinBitButton*>(&made)) bitButton->SetGlyphProperty("PngImage");
+      });
+  }
   else if (kind == "menubtn") start(skin.Skins(xcButton), NewMenuButtonSkin, control);
   else if (kind == "speedbutton") start(skin.Skins(xcSpeedButton), NewSpeedButtonSkin, control);
   else if (kind == "tab") start(skin.Skins(xcTab) && skin.Element("Tabs"), NewTabSkin, control);
@@ -90,8 +96,12 @@ bool SkinThirdParty(TWinSkinForm& formSkin, const std::string& upperClassName, z
       walk_children();
     }
   }
-  // One scroll bar only: the scroll-bar skin tells the mode from the class's line.
-  else if (kind == "singlescrollbar") start(skin.Skins(xcScrollbar), NewScrollbarSkin, control);
+  else if (kind == "singlescrollbar") {
+    if (skin.Skins(xcScrollbar))
+      StartControlSkin(formSkin, NewScrollbarSkin, control, false, [](TSkinControl& made) {
+        if (auto* scrollbar = dynamic_cast<TSkinScrollbar*>(&made)) scrollbar->SetSingleMode();
+      });
+  }
   else if (kind == "embedscrollbar") {
     // Scroll boxes are a family the framework does not have: only the scroll-bar half applies.
     if (skin.Skins(xcScrollbar))

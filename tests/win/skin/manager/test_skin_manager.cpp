@@ -473,6 +473,21 @@ TEST_F(SkinManagerTest, FormSkinsOfDestroyedWindowsLeaveTheList) {
   EXPECT_EQ(EntriesOf(bare), 0);
 }
 
+TEST_F(SkinManagerTest, FreeingTheSkinDataGivesItsWindowsBackFirst) {
+  HWND wnd = Bare();
+  const WindowLook before = WindowLook::Of(wnd);
+  manager->SkinWindow(wnd);
+  ASSERT_TRUE(pump_until([&] { return Skinned(wnd) && manager->FindFormSkin(wnd)->State() == kFormRunning; }));
+  data.reset();
+  // No form skin goes on painting with a skin data that is gone.
+  EXPECT_EQ(manager->FindFormSkin(wnd), nullptr);
+  EXPECT_EQ(manager->MainSkinData(), nullptr);
+  EXPECT_FALSE(Skinned(wnd));
+  EXPECT_EQ(WindowLook::Of(wnd), before);
+  InvalidateRect(wnd, nullptr, TRUE);
+  pump(100);
+}
+
 TEST_F(SkinManagerTest, FreeingTheManagerUnhooksAndGivesTheWindowsBack) {
   HWND wnd = Bare();
   manager->SkinWindow(wnd);
