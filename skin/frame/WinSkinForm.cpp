@@ -234,7 +234,9 @@ void TWinSkinForm::Start() {
   AfterSkin();
   FState = kFormRunning;
   FTimer->SetEnabled(true);
-  if (FFrameSkinned) PaintFrame(nullptr);
+  // The first resize may have kept client pixels the window had not painted yet: all of it is
+  // painted afresh, frame included.
+  if (FFrameSkinned) RedrawWindow(FWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::MeasureOriginalFrame() {
