@@ -83,7 +83,8 @@ void mouse_to(POINT p) {
   pump(150);
 }
 
-// The skinned frame in its looks: active, inactive, a caption button hot and pressed, maximised.
+// The skinned frame in its looks: active, inactive, a caption button hot and pressed, maximised,
+// minimised.
 void shoot_frame_states(Tmain_frm& form, TWinSkinForm& skin) {
   HWND wnd = form.Handle();
   SetForegroundWindow(wnd);
@@ -113,6 +114,11 @@ void shoot_frame_states(Tmain_frm& form, TWinSkinForm& skin) {
   ShowWindow(wnd, SW_MAXIMIZE);
   pump(500);
   save_screen("skinned_maximized");
+  ShowWindow(wnd, SW_RESTORE);
+  pump(500);
+  ShowWindow(wnd, SW_MINIMIZE);
+  pump(500);
+  save_screen("skinned_minimized");
   ShowWindow(wnd, SW_RESTORE);
   pump(500);
 }
