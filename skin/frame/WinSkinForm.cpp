@@ -234,7 +234,9 @@ void TWinSkinForm::Start() {
   AfterSkin();
   FState = kFormRunning;
   FTimer->SetEnabled(true);
-  if (FFrameSkinned) PaintFrame(nullptr);
+  // The first resize may have kept client pixels the window had not painted yet: all of it is
+  // painted afresh, frame included.
+  if (FFrameSkinned) RedrawWindow(FWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::MeasureOriginalFrame() {
@@ -297,18 +299,24 @@ void TWinSkinForm::Repaint(HWND wnd) {
 
 // ---- giving the window back ----
 
+// The window procedure and the form's WindowProc given back, the control skins stopped; false when
+// nothing was hooked.
+bool TWinSkinForm::UnhookAll() {
+  FTimer->SetEnabled(false);
+  if (!FWndProcInstance) return false;
+  if (FForm && FOldFormWndProc) FForm->WindowProc = std::exchange(FOldFormWndProc, nullptr);
+  UnhookWindow();
+  StopControlSkins();
+  ForgetMenuBandObjects();
+  return true;
+}
+
 void TWinSkinForm::Stop() {
   if (!FFrameSkinned) {
     RestoreUnskinned();
     return;
   }
-  FTimer->SetEnabled(false);
-  if (!FWndProcInstance) return;
-  if (FForm && FOldFormWndProc) FForm->WindowProc = std::exchange(FOldFormWndProc, nullptr);
-  UnhookWindow();
-  StopControlSkins();
-  if (FMenuBar && FHotObject && FMenuBar->Owns(FHotObject)) FHotObject = nullptr;
-  FMenuBar.reset();
+  if (UnhookAll()) FMenuBar.reset();
 }
 
 void TWinSkinForm::Restore() {
@@ -316,16 +324,11 @@ void TWinSkinForm::Restore() {
     RestoreUnskinned();
     return;
   }
-  FTimer->SetEnabled(false);
-  if (!FWndProcInstance) return;
-  if (FForm && FOldFormWndProc) FForm->WindowProc = std::exchange(FOldFormWndProc, nullptr);
-  UnhookWindow();
-  StopControlSkins();
+  if (!UnhookAll()) return;
   if (FForm && FState != kFormDestroying) FForm->SetColor(FSavedColor);
   if (FSystemMenu) SetSystemMenuStyle(false);
   SetCaptionStyle(true);
   if (FMenuBar) {
-    if (FMenuBar->Owns(FHotObject)) FHotObject = nullptr;
     SetMenu(FWnd, FMenuBar->Menu());
     FMenuBar.reset();
   }

@@ -136,6 +136,7 @@ class TWinSkinForm final : public zfw::TComponent {
   void MeasureOriginalFrame();
   void AfterSkin();
   void StopControlSkins();
+  bool UnhookAll();
   void RestoreUnskinned();
   void MakeCaptionFont();
   bool HasSystemMenuClose() const;
@@ -170,6 +171,7 @@ class TWinSkinForm final : public zfw::TComponent {
   void ResizeToClient(bool keepClient);
   void WidenForCaption(int& width);
   void SetSystemMenuStyle(bool remove);
+  void DropRegion(bool redraw);
   zfw::OwnedRegion BorderRegion(int index, int width, int height);
 
   // ---- the caption text (caption_text.cpp) ----

@@ -97,6 +97,9 @@ void TWinSkinForm::ReadIcon() {
   FIcon = reinterpret_cast<HICON>(SendMessageA(FWnd, WM_GETICON, ICON_SMALL, 0));
   if (!FIcon) FIcon = reinterpret_cast<HICON>(SendMessageA(FWnd, WM_GETICON, ICON_BIG, 0));
   if (!FIcon) FIcon = reinterpret_cast<HICON>(GetClassLongPtrA(FWnd, GCLP_HICONSM));
+  if (!FIcon) FIcon = reinterpret_cast<HICON>(GetClassLongPtrA(FWnd, GCLP_HICON));
+  // A window without an icon shows the system's application icon, as its own caption would.
+  if (!FIcon) FIcon = LoadIconA(nullptr, IDI_APPLICATION);
   if (!FIcon) return;
   zfw::OwnedIcon copy(static_cast<HICON>(CopyImage(FIcon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
   if (!copy) return;

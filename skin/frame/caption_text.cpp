@@ -59,7 +59,7 @@ void TWinSkinForm::DrawCaptionText(HDC dc) {
   if (FCaptionText.empty() || !FTitleFont || FBorderTop <= 0) return;
   TDataSkinTitle& title = FSkinData->Title();
   const int left = std::max(title.LeftWidth, FBorderLeft);
-  const int right = FSizeState == kSizeMinimized ? FWidth - FBorderRight : CaptionRightLimit();
+  const int right = CaptionRightLimit();
   if (right <= left) return;
 
   zfw::SelectGuard font(dc, FTitleFont.get());

@@ -237,9 +237,10 @@ void TWinSkinForm::UpdateRegion() {
   const int W = r.right - r.left, H = r.bottom - r.top;
   if (W <= 0 || H <= 0) return;
   if (FMDIKind == kMDIChild && FSizeState != kSizeNormal) return;
-  // A maximised window fills the work area and keeps no shape of its own.
+  // A maximised window fills the work area and keeps no shape of its own; what the old shape hid
+  // is painted at once.
   if (FSizeState == kSizeMaximized) {
-    DropRegion();
+    DropRegion(true);
     return;
   }
   if (FRegionOwned && W == FRegionWidth && H == FRegionHeight && FMDIKind != kMDIChild && FState != kFormRefreshing)
@@ -272,9 +273,11 @@ void TWinSkinForm::UpdateRegion() {
   }
 }
 
-void TWinSkinForm::DropRegion() {
+void TWinSkinForm::DropRegion() { DropRegion(FMDIKind == kMDIChild); }
+
+void TWinSkinForm::DropRegion(bool redraw) {
   if (!FRegionOwned) return;
-  SetWindowRgn(FWnd, nullptr, FMDIKind == kMDIChild);
+  SetWindowRgn(FWnd, nullptr, redraw);
   FRegionOwned = false;
   FRegionWidth = FRegionHeight = 0;
 }

@@ -4,10 +4,15 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "app/frm_main.h"
 #include "app/help_frm.h"
+#include "skin/frame/WinSkinForm.h"
+#include "skin/frame/nc_objects.h"
+#include "skin/frame/skin_messages.h"
+#include "skin/manager/skin_manager.h"
 #include "tests/win/ui/ui_driver.h"
 
 using namespace zembrel;
@@ -50,6 +55,72 @@ Answerer::Answer shoot(const std::string& name, Answerer::Answer close) {
 
 Answerer::Answer close_window() {
   return [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); };
+}
+
+// The main window's form skin: the manager's when its hook skinned the window, else one attached
+// here the way the manager attaches it (owned by the caller then).
+TWinSkinForm* skin_main_window(Tmain_frm& form, std::unique_ptr<TWinSkinForm>& own) {
+  if (SkinManager)
+    if (TWinSkinForm* found = SkinManager->FindFormSkin(form.Handle())) return found;
+  if (!form.SkinData1 || form.SkinData1->Loading()) return nullptr;
+  own = std::make_unique<TWinSkinForm>(nullptr);
+  own->SetWindow(form.Handle(), form.ClassName(), 0);
+  own->AttachForm(form.SkinData1, &form);
+  PostMessageA(form.Handle(), SKM_INIT, 0, 1000);
+  pump_until([&] { return own->State() == kFormRunning; }, 3000);
+  return own.get();
+}
+
+void mouse(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+void mouse_to(POINT p) {
+  SetCursorPos(p.x, p.y);
+  mouse(MOUSEEVENTF_MOVE);
+  pump(150);
+}
+
+// The skinned frame in its looks: active, inactive, a caption button hot and pressed, maximised,
+// minimised.
+void shoot_frame_states(Tmain_frm& form, TWinSkinForm& skin) {
+  HWND wnd = form.Handle();
+  SetForegroundWindow(wnd);
+  pump(500);
+  save_screen("skinned_active");
+  SendMessageA(wnd, WM_NCACTIVATE, FALSE, 0);
+  pump(200);
+  save_screen("skinned_inactive");
+  SendMessageA(wnd, WM_NCACTIVATE, TRUE, 0);
+  pump(200);
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  for (const auto& button : skin.Buttons()) {
+    if (!button->Visible() || button->Action() != 0) continue;
+    const POINT centre{r.left + (button->Rect().left + button->Rect().right) / 2,
+                       r.top + (button->Rect().top + button->Rect().bottom) / 2};
+    mouse_to(centre);
+    save_screen("skinned_close_hot");
+    mouse(MOUSEEVENTF_LEFTDOWN);
+    pump(150);
+    save_screen("skinned_close_pressed");
+    // Released away from the button: nothing happens.
+    mouse_to(POINT{r.left + 40, r.top + 60});
+    mouse(MOUSEEVENTF_LEFTUP);
+    pump(300);
+  }
+  ShowWindow(wnd, SW_MAXIMIZE);
+  pump(500);
+  save_screen("skinned_maximized");
+  ShowWindow(wnd, SW_RESTORE);
+  pump(500);
+  ShowWindow(wnd, SW_MINIMIZE);
+  pump(500);
+  save_screen("skinned_minimized");
+  ShowWindow(wnd, SW_RESTORE);
+  pump(500);
 }
 
 void pick_menu(Tmain_frm& f, int index) { PostMessageA(f.Handle(), WM_COMMAND, f.MainMenu1->Items().Items(index)->Command(), 0); }
@@ -107,6 +178,9 @@ int main(int argc, char** argv) {
   while (form->Ltb_rar->Items().Count() > 3) form->Ltb_rar->Items().Delete(3);
   pump(200);
 
+  std::unique_ptr<TWinSkinForm> own_skin;
+  if (TWinSkinForm* skin = skin_main_window(*form, own_skin)) shoot_frame_states(*form, *skin);
+
   {
     Answerer help("Tfrm_help", {shoot("help", close_window())});
     pick_menu(*form, 2);
@@ -162,6 +236,8 @@ int main(int argc, char** argv) {
     pump_until([&] { return confirm.answered() == 1; }, 10000);
     pump(300);
   }
+  if (own_skin) own_skin->Stop();
   delete form;
+  own_skin.reset();
   return 0;
 }

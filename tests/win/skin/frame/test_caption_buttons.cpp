@@ -106,6 +106,7 @@ TEST_F(CaptionButtons, MaximiseAndRestoreWorkAndTheTitleFollows) {
   EXPECT_GT(r.right - r.left, before.right - before.left);
   // The title bar is painted across the new width, with the restore button in the maximise button's place.
   EXPECT_TRUE(Near(WindowPixel(w.wnd, (r.right - r.left) / 2, 1), kTopActive));
+  EXPECT_TRUE(Near(WindowPixel(w.wnd, (r.right - r.left) - 10, 1), kTopActive)) << "beyond the restored width";
   EXPECT_EQ(ButtonPixel(kMaxX), ButtonColour(3, 1));
   Click(Button(kMaxX));
   ASSERT_TRUE(ui::pump_until([&] { return !IsZoomed(w.wnd); }, 3000));

@@ -105,5 +105,44 @@ TEST_F(MainWindowFrame, MenuCommandsAreReachedFromTheBand) {
   ui::pump(300);
 }
 
+// The skin manager's hook skins every window a user meets: the main window, the help window and
+// the program's message boxes, each keeping its client area.
+TEST_F(MainWindowFrame, TheManagerSkinsTheMainWindowHelpAndMessageBoxes) {
+  ASSERT_NE(SkinManager, nullptr);
+  EXPECT_NE(SkinManager->FindFormSkin(form->Handle()), nullptr);
+  auto skinned = [](HWND wnd) {
+    ui::pump_until([wnd] { return SkinManager->FindFormSkin(wnd) && SkinManager->FindFormSkin(wnd)->State() == kFormRunning; }, 2000);
+    const TWinSkinForm* found = SkinManager->FindFormSkin(wnd);
+    return found && found->State() == kFormRunning && found->FrameSkinned();
+  };
+  bool help = false, box = false;
+  {
+    ui::Answerer answer("Tfrm_help", {[&](HWND wnd) {
+                          help = skinned(wnd);
+                          PostMessageA(wnd, WM_CLOSE, 0, 0);
+                        }});
+    PostMessageA(form->Handle(), WM_COMMAND, form->MainMenu1->Items().Items(2)->Command(), 0);
+    ui::pump_until([&] { return answer.answered() == 1; }, 8000);
+    ui::pump(300);
+  }
+  {
+    ui::Answerer answer("#32770", {[&](HWND wnd) {
+                          RECT before{};
+                          GetClientRect(wnd, &before);
+                          box = skinned(wnd);
+                          RECT after{};
+                          GetClientRect(wnd, &after);
+                          EXPECT_EQ(after.right, before.right);
+                          EXPECT_EQ(after.bottom, before.bottom);
+                          PostMessageA(wnd, WM_COMMAND, IDOK, 0);
+                        }});
+    PostMessageA(form->Handle(), WM_COMMAND, form->MainMenu1->Items().Items(0)->Command(), 0);
+    ui::pump_until([&] { return answer.answered() == 1; }, 8000);
+    ui::pump(300);
+  }
+  EXPECT_TRUE(help);
+  EXPECT_TRUE(box);
+}
+
 }  // namespace
 }  // namespace zembrel::test
