@@ -7,6 +7,7 @@
 #include "app/job_texts.h"
 #include "app/win32_job_platform.h"
 #include "framework/class_builder.h"
+#include "skin/manager/skin_manager.h"
 
 namespace zembrel {
 
@@ -23,6 +24,8 @@ const TClassInfo& Tmain_frm::StaticClass() {
 Tmain_frm::Tmain_frm(TComponent* owner) : Tmain_frm(owner, executable_folder()) {}
 
 Tmain_frm::Tmain_frm(TComponent* owner, std::string folder) : TForm(owner, "MAIN_FRM"), folder_(std::move(folder)) {
+  // The one skin manager, there before the skin data of the description loads and asks for it.
+  InstallSkinManager();
   // The skin components of the stored description, known by class name before it is read.
   RegisterSkinDataClass();
   (void)TSkinCaption::StaticClass();

@@ -16,6 +16,7 @@
 #include "framework/controls.h"
 #include "framework/graphics.h"
 #include "framework/messages.h"
+#include "skin/frame/window_thunk.h"
 
 namespace zembrel {
 
@@ -130,10 +131,11 @@ class TSkinControl : public zfw::TComponent {
   bool FParentBackgroundWasOn = false;
 
  private:
-  static LRESULT CALLBACK ThunkProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  static LRESULT ThunkEntry(void* self, UINT msg, WPARAM wparam, LPARAM lparam);
   void RegisterWithFormSkin();
   zfw::TWndMethod FOldWindowProc;  // control mode
   WNDPROC FOldWndProc = nullptr;   // handle mode
+  WindowThunk FThunk;              // handle mode: the window procedure bound to this skin
   bool FHooked = false;
 };
 

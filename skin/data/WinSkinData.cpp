@@ -11,7 +11,7 @@
 #include "skin/paint/ImgUtil.h"
 #include "skin/storage/quick_ini.h"
 #include "skin/data/skin_definition.h"
-#include "skin/manager/skin_manager.h"
+#include "skin/data/skin_manager_link.h"
 #include "skin/storage/skin_reader.h"
 
 namespace zembrel {
@@ -100,7 +100,7 @@ TSkinData::TSkinData(zfw::TComponent* owner)
 }
 
 TSkinData::~TSkinData() {
-  if (SkinManager) SkinManager->RemoveSkinData(this);
+  if (SkinManagerLink* link = CurrentSkinManagerLink()) link->SkinDataRemoved(*this);
 }
 
 // ---- stored properties ----
@@ -109,19 +109,9 @@ void TSkinData::SetActive(bool value) {
   if (value == active_) return;
   active_ = value;
   if (ComponentState() & (zfw::csDesigning | zfw::csReading)) return;
-  // Before Loaded has made the manager there is nothing to ask; Loaded acts on the stored value.
-  if (form_type_ == sfDialog || form_type_ == sfDLL || !SkinManager) return;
-  TSkinManage& manager = *SkinManager;
-  if (form_type_ == sfMainform) {
-    if (value && loading_) return;
-    manager.FActionSkinData = this;
-    manager.PostAction(value ? kActionSkinOn : kActionSkinOff, 250);
-    if (value) manager.FState = kManagerRunning;
-    return;
-  }
-  manager.FActionSkinData = this;  // sfOnlyThisForm
-  if (value && loading_) return;
-  manager.PostAction(value ? kActionSkinOn : kActionSkinOff, 250);
+  // Before Loaded there is nothing to tell; Loaded acts on the stored value.
+  if (!registered_) return;
+  if (SkinManagerLink* link = CurrentSkinManagerLink()) link->SkinDataActiveChanged(*this, value);
 }
 
 void TSkinData::SetSkinFile(const std::string& name) {
@@ -200,30 +190,24 @@ void TSkinData::LoadSkinBitmap(zfw::TBitmap& bitmap, const std::string& name) {
 
 void TSkinData::ApplySkin() {
   if (ComponentState() & (zfw::csDesigning | zfw::csReading)) return;
-  if (!SkinManager) Loaded();
-  SkinManager->FActionSkinData = this;
-  SkinManager->RefreshFormSkins();
-  if (SkinManager->FState == kManagerRunning) SkinManager->PostAction(kActionSkinChanged, 250);
+  if (!registered_) Loaded();
+  if (SkinManagerLink* link = CurrentSkinManagerLink()) link->SkinDataSkinChanged(*this);
 }
 
 void TSkinData::Loaded() {
   zfw::TComponent::Loaded();
   if (ComponentState() & zfw::csDesigning) return;
   if (!SystemHasScrollBarInfo()) skin_controls_ &= ~SkinBit(xcScrollbar);
-  TSkinManage& manager = CreateSkinManager();
-  manager.AddSkinData(this);
+  SkinManagerLink* link = CurrentSkinManagerLink();
+  registered_ = true;
+  if (link) link->SkinDataRegistered(*this);
   LoadCaptionFont();
   if (form_type_ != sfMainform) {
-    manager.FActive = true;
-    manager.FState += 1;
-    if (auto* form = dynamic_cast<zfw::TCustomForm*>(Owner()); form && active_) manager.SkinWindow(form->Handle());
+    if (link) link->SkinDataLoaded(*this);
     return;
   }
-  manager.InstallHook();
-  if (active_) {
-    if (loading_) active_ = false;  // no skin was read completely: the windows keep their look
-    else manager.PostAction(kActionSkinOn, 250);
-  }
+  if (active_ && loading_) active_ = false;  // no skin was read completely: the windows keep their look
+  if (link) link->SkinDataLoaded(*this);
   if (Skins(xcMainMenu)) skin_controls_ &= ~SkinBit(xcMenuItem);
   else skin_controls_ &= ~SkinBit(xcSystemMenu);
   MakeAppIconBitmap();

@@ -1,6 +1,7 @@
 // TSkinData: the skin data component a form carries. It holds the packed skin, turns it into the
 // skin's elements and colours when the form is loaded, carries the switches that decide what is
-// skinned, and registers with the skin manager, which skins the windows from it.
+// skinned, and tells the skin manager (through skin_manager_link.h) what happens to it; the manager
+// skins the windows from it.
 #pragma once
 
 #include <windows.h>
@@ -170,6 +171,7 @@ class TSkinData final : public zfw::TComponent {
   TSkinReader* reader_ = nullptr;  // the reader of the load in progress
   bool loading_ = true;
   HWND window_in_question_ = nullptr;
+  bool registered_ = false;  // Loaded has told the manager link about this skin data
 
   std::string skin_name_;
   TSkinColours colours_;

@@ -1,20 +1,35 @@
-// The skin manager: the one object of the process that the skin data components register with
-// and that decides when skinning is switched on or off. Skin data components ask it for deferred
-// actions (switch on, switch off, re-skin after a change); while no window has been activated
-// yet, switching on or off only sets the active flag, and the windows are skinned as they are
-// activated.
+// The skin manager: the one object of the process that notices every top-level window of the
+// user-interface thread (through the thread's computer-based-training hook), decides whether it
+// gets a skin, picks the skin data that paints it and attaches a form skin to it. Skin data
+// components reach it only through the link of skin/data/skin_manager_link.h; switching skinning
+// on or off and re-skinning after a change run from the manager's timer, never inside the call
+// that asked.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
+
+#include "framework/handles.h"
+#include "skin/data/skin_manager_link.h"
+#include "skin/menus/popup_menu_skin.h"
 
 namespace zfw {
 class TControl;
 class TCustomForm;
+class TTimer;
+class TObject;
 }  // namespace zfw
 
 namespace zembrel {
+
+struct HookTraits {
+  static void close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
+using OwnedHook = zfw::Owned<HHOOK, HookTraits>;
 
 class TSkinData;
 class TWinSkinForm;
@@ -22,89 +37,130 @@ class TWinSkinForm;
 // Deferred actions of PostAction.
 enum TSkinAction : int { kActionSkinOn = 1, kActionSkinOff = 2, kActionSkinChanged = 3 };
 
-// Values of FState.
-inline constexpr int kManagerStarting = 0;    // no window activated yet
+// Values of State().
+inline constexpr int kManagerStarting = 0;  // no window activated yet
 inline constexpr int kManagerRunning = 1;
 inline constexpr int kManagerDestroying = 4;
 
-class TSkinManage {
+// The timer's interval before the first PostAction sets one.
+inline constexpr int kDefaultActionInterval = 100;
+
+class TSkinManage final : public SkinManagerLink {
  public:
-  TSkinManage() = default;
-  ~TSkinManage();
+  TSkinManage();
+  ~TSkinManage() override;
   TSkinManage(const TSkinManage&) = delete;
   TSkinManage& operator=(const TSkinManage&) = delete;
 
-  // The thread's window-creation hook; installed once.
+  // ---- what the skin data asks (SkinManagerLink) ----
+  void SkinDataRegistered(TSkinData& skinData) override;
+  void SkinDataLoaded(TSkinData& skinData) override;
+  void SkinDataActiveChanged(TSkinData& skinData, bool active) override;
+  void SkinDataSkinChanged(TSkinData& skinData) override;
+  void SkinDataRemoved(TSkinData& skinData) override;
+
+  // The thread's WH_CBT hook; installed once, removed when the manager goes.
   void InstallHook();
-  bool HookInstalled() const { return FHookInstalled; }
+  bool HookInstalled() const;
+  void RemoveHook();
 
   void AddSkinData(TSkinData* skinData);
-  // Forgets the skin data wherever the manager holds it.
   void RemoveSkinData(TSkinData* skinData);
-  const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
+  // Records the action and the skin data it works with and starts the timer; before the first
+  // activation, switching on or off only sets Active().
+  void PostAction(int action, int interval, TSkinData* skinData);
+  bool ActionPending() const;
+  // The timer's work; public so that the timer's handler and nobody else needs friendship.
+  void DoAction();
 
-  // Asks for an action to run interval milliseconds from now. Before the first activation,
-  // switching on or off only sets FActive.
-  void PostAction(int action, int interval);
-  bool ActionPending() const { return FActionPending; }
-  int PendingAction() const { return FAction; }
-  int ActionInterval() const { return FActionInterval; }
-
-  // Attaches a form skin to a top-level window; true when one was attached. While skinning is
-  // off nothing happens; a window asked for while on waits in PendingWindows() for its form skin.
+  // Attaches a form skin to a top-level window and posts it SKM_INIT; true when one was attached.
   bool SkinWindow(HWND wnd);
-  const std::vector<HWND>& PendingWindows() const { return FPendingWindows; }
-  // The caption buttons of the windows skinned with FActionSkinData are to be built again by the
-  // re-skin action that follows.
-  void RefreshFormSkins();
-  int RefreshRequests() const { return FRefreshRequests; }
-
-  // ---- what the form skins tell and ask ----
+  // A framework form: passed over (true) when hidden or a child; else SkinWindow on its window.
+  bool SkinForm(zfw::TCustomForm* form);
   TWinSkinForm* FindFormSkin(HWND wnd) const;
   // Forgets (does not free) the form skin of that window; the form skin's destructor calls it.
   void RemoveFormSkin(HWND wnd);
-  void NoteFormSkinRunning() { FState = kManagerRunning; }
-  void RecordMDIClient(HWND client, zfw::TCustomForm* frameForm) {
-    FMDIClient = client;
-    FMDIFrameForm = frameForm;
-  }
+  // The screen form of the window, else the framework control stored on it, else null.
+  zfw::TControl* FindForm(HWND wnd) const;
+  // The form-type filter, the preview filter and the skin data's own veto.
+  bool CanSkinWindow(HWND wnd, const std::string& className) const;
+  TSkinData* ChooseSkinData(HWND wnd) const;
+  // Frees the caption buttons of every form skin painted by skinData; the re-skin rebuilds them.
+  void RefreshFormSkins(TSkinData* skinData);
+  // Drops form skins whose window was destroyed; frees those the manager owns.
+  void PurgeFormSkins();
+
+  // ---- popup menus ("#32768" windows), found by the hook ----
+  // Skins a popup-menu window when its origin is allowed by the skin's switches; true when done.
+  bool SkinPopupMenu(HWND wnd);
+  // Stops and frees the popup-menu skin of the window; true when there was one.
+  bool UnskinPopupMenu(HWND wnd);
+  bool IsPopupMenuSkinned(HWND wnd) const { return FPopupMenus.Find(wnd) != nullptr; }
+  TPopupMenuSkins& PopupMenus() { return FPopupMenus; }
+
+  // ---- what the form skins tell and ask ----
+  void NoteFormSkinRunning();  // a form skin attached: the manager is running
+  void RecordMDIClient(HWND client, zfw::TCustomForm* frameForm);
   HWND MDIClient() const { return FMDIClient; }
   zfw::TCustomForm* MDIFrameForm() const { return FMDIFrameForm; }
   bool MDIMaximized() const { return FMDIMaximized; }
-  void SetMDIMaximized(bool flag) { FMDIMaximized = flag; }
+  void SetMDIMaximized(bool flag);
   void SetPopupOrigin(int origin) { FPopupOrigin = origin; }
   int PopupOrigin() const { return FPopupOrigin; }
+  // Popup-menu skins made while it is set are drop-downs of the menu bar.
   void SetMenuBarPopup(bool on) { FMenuBarPopup = on; }
   bool MenuBarPopup() const { return FMenuBarPopup; }
+
   int State() const { return FState; }
   bool Active() const { return FActive; }
-
-  TSkinData* FActionSkinData = nullptr;  // the skin data the pending action works with
-  TSkinData* FMainSkinData = nullptr;    // the first registered skin data of the main-form kind
-  bool FActive = false;
-  int FState = kManagerStarting;
+  bool InitialPass() const { return FInitialPass; }
+  const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
+  TSkinData* MainSkinData() const { return FMainSkinData; }
+  // The form skins in the order they were attached.
+  const std::vector<TWinSkinForm*>& FormSkins() const { return FFormSkins; }
+  // Identifies this manager to the form skins it creates.
+  uint32_t Id() const { return FId; }
 
  private:
+  static LRESULT CALLBACK CBTHookProc(int code, WPARAM wparam, LPARAM lparam);
+  void OnHookEvent(int code, WPARAM wparam, LPARAM lparam);
+  void SwitchOn(TSkinData& skinData);
+  void SwitchOff(TSkinData& skinData);
+  void Reskin(TSkinData& skinData);
+  // Restores the window of the form skin, repaints it, forgets the form skin and frees it.
+  void RestoreAndFree(TWinSkinForm* formSkin);
+  // Forgets the form skin and frees it.
+  void Free(TWinSkinForm* formSkin);
+  bool PassesWindowFilters(HWND wnd, zfw::TControl* form, const std::string& className) const;
+
+  std::unique_ptr<zfw::TTimer> FTimer;
+  OwnedHook FHook;
+  // Form skins of framework forms are owned by their form and leave this list from their
+  // destructor (RemoveFormSkin); the others are freed by the manager. Either way no entry
+  // outlives its form skin.
+  std::vector<TWinSkinForm*> FFormSkins;
+  TPopupMenuSkins FPopupMenus;
   std::vector<TSkinData*> FSkinDatas;  // in load order
-  bool FHookInstalled = false;
-  int FAction = 0;
-  int FActionInterval = 0;
-  bool FActionPending = false;  // the deferred-action timer is running
-  std::vector<HWND> FPendingWindows;
-  int FRefreshRequests = 0;
+  bool FActive = false;
+  bool FInitialPass = false;
+  int FState = kManagerStarting;
   int FPopupOrigin = 0;
   bool FMenuBarPopup = false;
   bool FMDIMaximized = false;
   HWND FMDIClient = nullptr;
   zfw::TCustomForm* FMDIFrameForm = nullptr;
+  int FAction = 0;
+  TSkinData* FActionSkinData = nullptr;
+  TSkinData* FMainSkinData = nullptr;
+  uint32_t FId = 0;
 };
 
-// The matching rules and the control atom live in skin/manager/skin_matching.h.
-
-// The process-wide manager; null until the first skin data has finished loading.
+// The process-wide manager; null until InstallSkinManager.
 extern TSkinManage* SkinManager;
-// Creates SkinManager when there is none; it is freed when the program ends.
-TSkinManage& CreateSkinManager();
+// Creates SkinManager when there is none and makes it the skin data's link; the program calls it
+// once before it creates its first form. The manager is freed when the program ends.
+TSkinManage& InstallSkinManager();
+// Frees the manager now (its hook, timer and remaining form skins) and unlinks the skin data.
 void FreeSkinManager();
 
 }  // namespace zembrel

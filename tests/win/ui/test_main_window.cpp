@@ -11,6 +11,7 @@
 
 #include "app/frm_main.h"
 #include "app/help_frm.h"
+#include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
 #include "tests/win/ui/ui_driver.h"
 
@@ -149,12 +150,11 @@ TEST_F(MainWindow, StoredSkinIsLoadedWhileTheWindowIsRead) {
     EXPECT_FALSE(fixed->Image.Empty()) << fixed->Name;
   EXPECT_FALSE(skin.Buttons().CheckImage.Empty());
   EXPECT_FALSE(skin.Buttons().RadioImage.Empty());
-  // Skinning was asked for: the manager exists, holds this skin data and its hook.
+  // The skin takes the window over: once skinned it says so, and a second request attaches nothing.
+  EXPECT_TRUE(pump_until([&] { return SendMessageA(form->Handle(), SKM_QUERY, 0, 0) == 1; }));
   ASSERT_NE(SkinManager, nullptr);
-  EXPECT_NE(std::find(SkinManager->SkinDatas().begin(), SkinManager->SkinDatas().end(), &skin),
-            SkinManager->SkinDatas().end());
-  EXPECT_TRUE(SkinManager->HookInstalled());
-  EXPECT_TRUE(SkinManager->FActive);
+  EXPECT_NE(SkinManager->FindFormSkin(form->Handle()), nullptr);
+  EXPECT_FALSE(SkinManager->SkinWindow(form->Handle()));
   ASSERT_NE(form->SkinCaption1, nullptr);
   EXPECT_EQ(form->SkinCaption1->Author(), "Morvath");
 }

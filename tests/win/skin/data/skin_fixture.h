@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "skin/data/WinSkinData.h"
-#include "skin/manager/skin_manager.h"
+#include "skin/data/skin_manager_link.h"
 #include "skin/storage/skin_reader.h"
 #include "tools/skinpack/skin_writer.h"
 
@@ -78,11 +78,30 @@ inline std::vector<uint8_t> FixtureSkin::Stored(int32_t format) const { return S
 
 inline void LoadFixture(TSkinData& data, const FixtureSkin& skin) { data.ReadSkinStream(skin.Stored()); }
 
-// Every test starts without a skin manager, as the program does.
-class ManagerReset {
+// Stands in for the skin manager: records what skin data components ask of it, in order, as
+// "registered", "loaded" (or "loaded active"), "active on", "active off", "skin changed" and
+// "removed", each followed by the skin data's name when it has one. Installed for its lifetime.
+class RecordingLink final : public SkinManagerLink {
  public:
-  ManagerReset() { FreeSkinManager(); }
-  ~ManagerReset() { FreeSkinManager(); }
+  RecordingLink() : previous_(CurrentSkinManagerLink()) { SetSkinManagerLink(this); }
+  ~RecordingLink() override { SetSkinManagerLink(previous_); }
+  RecordingLink(const RecordingLink&) = delete;
+  RecordingLink& operator=(const RecordingLink&) = delete;
+
+  std::vector<std::string> calls;
+  void SkinDataRegistered(TSkinData& d) override { Note("registered", d); }
+  void SkinDataLoaded(TSkinData& d) override { Note(d.Active() ? "loaded active" : "loaded", d); }
+  void SkinDataActiveChanged(TSkinData& d, bool active) override { Note(active ? "active on" : "active off", d); }
+  void SkinDataSkinChanged(TSkinData& d) override { Note("skin changed", d); }
+  void SkinDataRemoved(TSkinData& d) override { Note("removed", d); }
+  // The calls so far, then forgets them.
+  std::vector<std::string> Take() { return std::exchange(calls, {}); }
+
+ private:
+  void Note(const char* what, TSkinData& d) {
+    calls.push_back(d.Name().empty() ? std::string(what) : std::string(what) + " " + d.Name());
+  }
+  SkinManagerLink* previous_;
 };
 
 inline std::string Hex(const std::vector<uint8_t>& bytes) {

@@ -10,7 +10,7 @@ namespace zembrel::test {
 namespace {
 
 TEST(ProgramSkin, LoadsCompletelyFromAStoredForm) {
-  ManagerReset reset;
+  RecordingLink link;
   RegisterSkinDataClass();
   const std::string packed = zfw::ResourceText("ZEMBREL_SKIN");
   ASSERT_FALSE(packed.empty());
@@ -22,7 +22,7 @@ TEST(ProgramSkin, LoadsCompletelyFromAStoredForm) {
   ASSERT_NE(data, nullptr);
   EXPECT_FALSE(data->Loading());
   EXPECT_TRUE(data->Active());
-  EXPECT_TRUE(SkinManager->FActive);
+  EXPECT_EQ(link.calls.back(), "loaded active SkinData1");
 
   // Every image the definition names is in the container.
   for (TDataSkinBorder* border : {&data->Left(), &data->Right(), &data->Top(), &data->Bottom()})

@@ -1,5 +1,6 @@
 // The skin data component: its stored properties and defaults, reading from a stored form,
-// what Loaded and the Active and SkinFile setters ask of the skin manager, the window veto, and
+// what Loaded and the Active and SkinFile setters ask of the skin manager (through its link), the
+// window veto, and
 // the resources it derives for painting.
 #include <gtest/gtest.h>
 
@@ -81,7 +82,7 @@ std::string FormText(const std::string& skin_data_body) {
 std::string StoredSkinLine(const std::vector<uint8_t>& stored) { return "    SkinStream = {" + Hex(stored) + "}\n"; }
 
 TEST(SkinDataComponent, AStoredFormCreatesItAndLoadsTheSkinBeforeLoaded) {
-  ManagerReset reset;
+  RecordingLink link;
   RegisterSkinDataClass();
   zfw::TForm form(nullptr);
   zfw::ReadDescription(form, FormText("    Active = True\n    DisableTag = 99\n"
@@ -99,19 +100,14 @@ TEST(SkinDataComponent, AStoredFormCreatesItAndLoadsTheSkinBeforeLoaded) {
   EXPECT_NE(data->Element("MenuItem"), nullptr);
   EXPECT_EQ(data->Skin3rd().ToVector(), (std::vector<std::string>{"TFoo=nil", "TBar=panel"}));
   EXPECT_EQ(data->Version(), "4.50.01.03");
-  // The skin was there when Loaded ran: Active stays on and skinning is switched on.
+  // The skin was there when Loaded ran: Active stays on, and the manager hears of it once read.
   EXPECT_TRUE(data->Active());
-  ASSERT_NE(SkinManager, nullptr);
-  EXPECT_TRUE(SkinManager->HookInstalled());
-  EXPECT_TRUE(SkinManager->FActive);
-  EXPECT_FALSE(SkinManager->ActionPending());  // no window activated yet: no timer
-  EXPECT_EQ(SkinManager->SkinDatas(), (std::vector<TSkinData*>{data}));
-  EXPECT_EQ(SkinManager->FMainSkinData, data);
+  EXPECT_EQ(link.Take(), (std::vector<std::string>{"registered SkinData1", "loaded active SkinData1"}));
   EXPECT_EQ(data->SkinControls(), SkinBit(xcMainMenu) | SkinBit(xcPopupMenu) | SkinBit(xcToolbar) | SkinBit(xcCombo));
 }
 
 TEST(SkinDataComponent, MalformedStoredSkinsAreRefused) {
-  ManagerReset reset;
+  RecordingLink link;
   RegisterSkinDataClass();
   const std::vector<uint8_t> packed = SmallSkin().Packed();
   auto with_length = [&](int32_t n, size_t keep) { return StoredStream(n, packed.data(), keep); };
@@ -139,7 +135,7 @@ TEST(SkinDataComponent, MalformedStoredSkinsAreRefused) {
   EXPECT_TRUE(data->PackedSkin().empty());
   EXPECT_TRUE(data->Loading());
   EXPECT_FALSE(data->Active());
-  EXPECT_FALSE(SkinManager->FActive);
+  EXPECT_EQ(link.calls.back(), "loaded SkinData1");
 }
 
 TEST(SkinDataComponent, AContainerOfAnotherFormatShowsTheNoticeAndLoadsNothing) {
@@ -167,7 +163,6 @@ TEST(SkinDataComponent, LoadedAdjustsSkinControlsByTheMainMenuSwitch) {
       {kDefaultSkinControls & ~SkinBit(xcMainMenu), kDefaultSkinControls & ~SkinBit(xcMainMenu) & ~SkinBit(xcSystemMenu)},
   };
   for (const auto& c : cases) {
-    ManagerReset reset;
     TSkinData data(nullptr);
     data.SetSkinControls(c.given);
     data.Loaded();
@@ -175,45 +170,41 @@ TEST(SkinDataComponent, LoadedAdjustsSkinControlsByTheMainMenuSwitch) {
   }
 }
 
-TEST(SkinDataComponent, ActiveStartsSkinningOnlyOnceASkinIsRead) {
-  ManagerReset reset;
-  TSkinData data(nullptr);
-  data.Loaded();
-  ASSERT_NE(SkinManager, nullptr);
-  data.SetActive(true);  // still loading: nothing asked
-  EXPECT_FALSE(SkinManager->FActive);
-  EXPECT_EQ(SkinManager->PendingAction(), 0);
-  EXPECT_EQ(SkinManager->FState, kManagerStarting);
+TEST(SkinDataComponent, TellsTheManagerWhatHappensToIt) {
+  RecordingLink link;
+  auto data = std::make_unique<TSkinData>(nullptr);
+  data->SetActive(true);  // before Loaded: only stored
+  EXPECT_TRUE(link.Take().empty());
+  data->Loaded();  // no skin read: Active is turned off before the manager hears of it
+  EXPECT_FALSE(data->Active());
+  EXPECT_EQ(link.Take(), (std::vector<std::string>{"registered", "loaded"}));
 
-  data.SetActive(false);
-  LoadFixture(data, SmallSkin());
-  data.SetActive(true);  // before any window was activated: only the active flag
-  EXPECT_TRUE(SkinManager->FActive);
-  EXPECT_EQ(SkinManager->PendingAction(), kActionSkinOn);
-  EXPECT_EQ(SkinManager->ActionInterval(), 250);
-  EXPECT_EQ(SkinManager->FActionSkinData, &data);
-  EXPECT_EQ(SkinManager->FState, kManagerRunning);
+  data->SetActive(true);
+  data->SetActive(true);  // unchanged: nothing
+  data->SetActive(false);
+  LoadFixture(*data, SmallSkin());
+  data->ApplySkin();
+  EXPECT_EQ(link.Take(), (std::vector<std::string>{"active on", "active off", "skin changed"}));
 
-  data.SetActive(false);  // now running: the switch-off waits for the timer
-  EXPECT_TRUE(SkinManager->ActionPending());
-  EXPECT_EQ(SkinManager->PendingAction(), kActionSkinOff);
+  // Design mode asks nothing.
+  data->SetComponentState(zfw::csDesigning, true);
+  data->SetActive(true);
+  data->ApplySkin();
+  EXPECT_TRUE(link.Take().empty());
+  data->SetComponentState(zfw::csDesigning, false);
 
-  // A new skin while running asks for the re-skin action.
-  const int refreshes = SkinManager->RefreshRequests();
-  data.ApplySkin();
-  EXPECT_EQ(SkinManager->RefreshRequests(), refreshes + 1);
-  EXPECT_EQ(SkinManager->PendingAction(), kActionSkinChanged);
+  data.reset();
+  EXPECT_EQ(link.Take(), (std::vector<std::string>{"removed"}));
 }
 
 TEST(SkinDataComponent, SkinFileLoadsAnExistingFileAndOnlyStoresAMissingName) {
-  ManagerReset reset;
+  RecordingLink link;
   TSkinData data(nullptr);
   data.Loaded();
   data.SetSkinFile("Z:\\no\\such\\file.skin");
   EXPECT_EQ(data.SkinFile(), "Z:\\no\\such\\file.skin");
   EXPECT_TRUE(data.Loading());
-  data.SetActive(true);
-  EXPECT_FALSE(SkinManager->FActive);
+  link.Take();
 
   char dir[MAX_PATH], path[MAX_PATH];
   GetTempPathA(MAX_PATH, dir);
@@ -227,35 +218,19 @@ TEST(SkinDataComponent, SkinFileLoadsAnExistingFileAndOnlyStoresAMissingName) {
   DeleteFileA(path);
   EXPECT_FALSE(data.Loading());
   EXPECT_EQ(data.SkinName(), "Small");
-  EXPECT_EQ(SkinManager->FActionSkinData, &data);
+  EXPECT_EQ(link.Take(), (std::vector<std::string>{"skin changed"}));
 }
 
-TEST(SkinDataComponent, OtherFormTypesSkinTheirOwnFormAtOnce) {
-  ManagerReset reset;
-  zfw::TForm form(nullptr);
-  auto* data = new TSkinData(&form);
-  data->SetSkinFormtype(sfOnlyThisForm);
-  LoadFixture(*data, SmallSkin());
-  data->SetActive(true);
-  data->Loaded();
-  EXPECT_TRUE(SkinManager->FActive);
-  EXPECT_EQ(SkinManager->FState, 1);
-  EXPECT_FALSE(SkinManager->HookInstalled());
-  EXPECT_EQ(SkinManager->FMainSkinData, nullptr);
-  EXPECT_EQ(SkinManager->PendingWindows(), (std::vector<HWND>{form.Handle()}));
-}
-
-TEST(SkinDataComponent, DestroyingItUnregistersFromTheManager) {
-  ManagerReset reset;
+TEST(SkinDataComponent, WithoutAManagerItLoadsAndKeepsItsState) {
+  ASSERT_EQ(CurrentSkinManagerLink(), nullptr);
   auto data = std::make_unique<TSkinData>(nullptr);
   LoadFixture(*data, SmallSkin());
-  data->Loaded();
   data->SetActive(true);
-  ASSERT_EQ(SkinManager->FActionSkinData, data.get());
-  data.reset();
-  EXPECT_TRUE(SkinManager->SkinDatas().empty());
-  EXPECT_EQ(SkinManager->FMainSkinData, nullptr);
-  EXPECT_EQ(SkinManager->FActionSkinData, nullptr);
+  data->Loaded();
+  data->SetActive(false);
+  data->ApplySkin();
+  EXPECT_EQ(data->SkinName(), "Small");
+  EXPECT_FALSE(data->Active());
 }
 
 TEST(SkinDataComponent, ShouldSkinWindowVetoes) {
@@ -299,7 +274,6 @@ TEST(SkinDataComponent, ShouldSkinWindowVetoes) {
 }
 
 TEST(SkinDataComponent, CaptionFontAppIconAndMenuGlyphs) {
-  ManagerReset reset;
   zfw::TForm form(nullptr);
   const HWND wnd = form.Handle();
   // A small red icon for the form's window.

@@ -43,12 +43,19 @@ HWND StandIn() {
                          nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
+// Every test starts with a fresh skin manager and ends without one.
+struct ManagerReset {
+  ManagerReset() { FreeSkinManager(); }
+  ~ManagerReset() { FreeSkinManager(); }
+};
+
 class PopupMenuSkin : public ::testing::Test {
  protected:
   void SetUp() override {
     LoadFixture(skin, MenuSkin());
     ASSERT_FALSE(skin.Loading());
-    CreateSkinManager().FActive = true;
+    // Before any window was activated, switching on only marks the manager active.
+    InstallSkinManager().PostAction(kActionSkinOn, 250, nullptr);
     wnd = StandIn();
     ASSERT_TRUE(wnd);
   }
@@ -82,10 +89,10 @@ TEST_F(PopupMenuSkin, PrintShowsTheSkinBorderAndClipsTheMenuThreePixelsInside) {
 
 TEST_F(PopupMenuSkin, OffOrWithoutSkinEverythingGoesToTheWindowButTheQuery) {
   popup.Start(wnd, &skin);
-  SkinManager->FActive = false;
+  SkinManager->PostAction(kActionSkinOff, 250, nullptr);
   EXPECT_EQ(SendMessageA(wnd, SKM_QUERY, 0, 0), 1);
   EXPECT_EQ(Printed()->Pixel(0, 0), kOwnPaint);
-  SkinManager->FActive = true;
+  SkinManager->PostAction(kActionSkinOn, 250, nullptr);
   TSkinData unloaded(nullptr);
   popup.Start(wnd, &unloaded);
   EXPECT_EQ(Printed()->Pixel(0, 0), kOwnPaint);
