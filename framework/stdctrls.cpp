@@ -261,6 +261,7 @@ const TClassInfo& TCheckBox::StaticClass() {
   static const TClassInfo& info = registered<TCheckBox>(ClassBuilder<TCheckBox>("TCheckBox", TButtonControl::StaticClass())
       .creatable()
       .boolean("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked)
+      .enumeration("State", {"cbUnchecked", "cbChecked", "cbGrayed"}, &TCheckBox::State, &TCheckBox::SetState)
       .done());
   return info;
 }

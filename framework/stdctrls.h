@@ -77,11 +77,16 @@ class TBitBtn : public TButton {
   TButtonLayout layout_ = blGlyphLeft;
 };
 
+// A check box's state by name, as the skin engine reads it (this framework has no grayed state).
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
 class TCheckBox : public TButtonControl {
   ZFW_CLASS(TCheckBox)
  public:
   explicit TCheckBox(TComponent* owner);
   bool Checked() const { return checked_; }
+  TCheckBoxState State() const { return checked_ ? cbChecked : cbUnchecked; }
+  void SetState(TCheckBoxState s) { SetChecked(s == cbChecked); }
   // A change of the state runs Click (and so the action), whether the user or code made it.
   void SetChecked(bool v);
   void WndProc(TMessage& m) override;

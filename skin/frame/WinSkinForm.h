@@ -155,7 +155,7 @@ class TWinSkinForm final : public zfw::TComponent {
   void ActivationHandler(zfw::TMessage& m);
   void SetTextHandler(zfw::TMessage& m);
   void DialogCharHandler(zfw::TMessage& m);
-  void MenuChangedHandler(zfw::TMessage& m);
+  void MenuChangedHandler(zfw::TMessage& m, bool fromForm);
   void ReskinScroll(HWND wnd);
   void HoverTimer();
   void ReadSizeState();

@@ -73,7 +73,7 @@ void TWinSkinForm::WindowProc(zfw::TMessage& m) {
 bool TWinSkinForm::StageOne(zfw::TMessage& m) {
   switch (m.Msg) {
     case WM_NCPAINT:
-      if (FState != kFormCreated) return false;
+      if (FState != kFormCreated) break;
       m.Result = 0;
       return true;
     case WM_ERASEBKGND:
@@ -96,7 +96,7 @@ bool TWinSkinForm::StageOne(zfw::TMessage& m) {
       return true;
     }
     case WM_NCACTIVATE:
-      if (FState != kFormCreated || FMDIKind == kMDIChild) return false;
+      if (FState != kFormCreated || FMDIKind == kMDIChild) break;
       m.Result = 0;
       return true;
     case kThemedCaptionMessage:
@@ -125,10 +125,12 @@ bool TWinSkinForm::StageOne(zfw::TMessage& m) {
       PostMessageA(FWnd, SKM_SKINNED, 0, kSkinHandshake);
       return true;
     default:
-      if (FFrameSkinned) return false;
-      m.Result = CallOld(m.Msg, m.WParam, m.LParam);
-      return true;
+      break;
   }
+  // Any other message goes on to the frame's stages, or straight on when the frame is not skinned.
+  if (FFrameSkinned) return false;
+  m.Result = CallOld(m.Msg, m.WParam, m.LParam);
+  return true;
 }
 
 // True when the message is finished; further marks a message stage three passes on.
@@ -166,7 +168,7 @@ bool TWinSkinForm::StageTwo(zfw::TMessage& m, bool& further) {
       MenuPopupAt(m);
       return true;
     case zfw::CM_MENUCHANGED:
-      MenuChangedHandler(m);
+      MenuChangedHandler(m, false);
       return true;
     default:
       further = true;
@@ -240,10 +242,13 @@ void TWinSkinForm::ActivationHandler(zfw::TMessage& m) {
   m.Result = 1;
 }
 
-void TWinSkinForm::MenuChangedHandler(zfw::TMessage& m) {
+// The framework sends its menu-changed notice both through the window and straight to the form's
+// WindowProc; either way the menu moves to the band again.
+void TWinSkinForm::MenuChangedHandler(zfw::TMessage& m, bool fromForm) {
   const bool painting = FSkinData->FramePainting;
   FSkinData->FramePainting = false;
-  m.Result = CallOld(m.Msg, m.WParam, m.LParam);
+  if (fromForm) CallOldForm(m);
+  else m.Result = CallOld(m.Msg, m.WParam, m.LParam);
   FSkinData->FramePainting = painting;
   if (HMENU menu = GetMenu(FWnd)) {
     if (FMenuBar && FSkinData->MenuUpdate()) FMenuBar->SetMenu(menu);
@@ -281,6 +286,10 @@ void TWinSkinForm::FormWindowProc(zfw::TMessage& m) {
       return;
     case zfw::CM_DIALOGCHAR:
       DialogCharHandler(m);
+      return;
+    case zfw::CM_MENUCHANGED:
+      if (FFrameSkinned) MenuChangedHandler(m, true);
+      else CallOldForm(m);
       return;
     case SKM_PAINTTO:
       if (m.LParam != kSkinHandshake) return;

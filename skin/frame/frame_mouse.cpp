@@ -240,6 +240,7 @@ void TWinSkinForm::SysCommand(zfw::TMessage& m) {
         break;
       case SC_MAXIMIZE:
         FSizeState = kSizeMaximized;
+        DropRegion();
         break;
       case SC_RESTORE:
         FSizeState = kSizeNormal;

@@ -237,6 +237,11 @@ void TWinSkinForm::UpdateRegion() {
   const int W = r.right - r.left, H = r.bottom - r.top;
   if (W <= 0 || H <= 0) return;
   if (FMDIKind == kMDIChild && FSizeState != kSizeNormal) return;
+  // A maximised window fills the work area and keeps no shape of its own.
+  if (FSizeState == kSizeMaximized) {
+    DropRegion();
+    return;
+  }
   if (FRegionOwned && W == FRegionWidth && H == FRegionHeight && FMDIKind != kMDIChild && FState != kFormRefreshing)
     return;
   FRegionOwned = false;

@@ -1,0 +1,109 @@
+// The program's main window under the form skin, attached the way the skin manager attaches it:
+// its client area stays 712 x 486 skinned and after the skin is taken off, and its menu stays in
+// reach in the band below the title.
+#include <gtest/gtest.h>
+
+#include "app/frm_main.h"
+#include "app/help_frm.h"
+#include "skin/frame/WinSkinForm.h"
+#include "skin/frame/menu_band.h"
+#include "skin/frame/skin_messages.h"
+#include "skin/manager/skin_manager.h"
+#include "tests/win/ui/ui_driver.h"
+
+namespace zembrel::test {
+namespace {
+
+std::string ScratchFolder() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  for (unsigned n = GetTickCount();; ++n) {
+    const std::string path = std::string(temp) + "zembrel_frame_" + std::to_string(n) + "\\";
+    if (CreateDirectoryA(path.c_str(), nullptr)) return path;
+  }
+}
+
+class MainWindowFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    zfw::Application().Initialize();
+    form = zfw::CreateForm<Tmain_frm>(nullptr, ScratchFolder());
+    form->Show();
+    ui::pump(200);
+    GetWindowRect(form->Handle(), &windowBefore);
+    // The manager's hook may already have skinned it; then that form skin is the one looked at.
+    skin = SkinManager ? SkinManager->FindFormSkin(form->Handle()) : nullptr;
+    if (!skin) {
+      own = std::make_unique<TWinSkinForm>(nullptr);
+      own->SetWindow(form->Handle(), form->ClassName(), 0);
+      own->AttachForm(form->SkinData1, form);
+      PostMessageA(form->Handle(), SKM_INIT, 0, 1000);
+      ui::pump_until([&] { return own->State() == kFormRunning; }, 3000);
+      skin = own.get();
+    }
+    ui::pump(300);
+  }
+  void TearDown() override {
+    if (own) own->Stop();
+    delete form;
+    own.reset();
+  }
+  Tmain_frm* form = nullptr;
+  std::unique_ptr<TWinSkinForm> own;
+  TWinSkinForm* skin = nullptr;
+  RECT windowBefore{};
+};
+
+TEST_F(MainWindowFrame, ClientAreaIsKeptSkinnedAndAfterwards) {
+  ASSERT_EQ(skin->State(), kFormRunning);
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 712);
+  EXPECT_EQ(client.bottom, 486);
+  RECT window{};
+  GetWindowRect(form->Handle(), &window);
+  EXPECT_EQ(window.right - window.left, 712 + skin->BorderLeft() + skin->BorderRight());
+  EXPECT_EQ(window.bottom - window.top, 486 + skin->BorderTop() + skin->MenuHeight() + skin->BorderBottom());
+  if (!own) return;  // the manager's form skin is given back by the manager
+  own->Restore();
+  ui::pump(200);
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 712);
+  EXPECT_EQ(client.bottom, 486);
+  GetWindowRect(form->Handle(), &window);
+  EXPECT_TRUE(EqualRect(&window, &windowBefore));
+  EXPECT_EQ(GetMenu(form->Handle()), form->MainMenu1->Handle());
+}
+
+TEST_F(MainWindowFrame, MenuCommandsAreReachedFromTheBand) {
+  ASSERT_GT(skin->MenuHeight(), 0);
+  RECT window{};
+  GetWindowRect(form->Handle(), &window);
+  // The third item of the band opens the help window.
+  int x = skin->BorderLeft() + 2;
+  const int y = window.top + skin->BorderTop() + skin->MenuHeight() / 2;
+  // Walk the band from the left until the pointer is over the third item, as a user would.
+  int found = -1;
+  for (; x < 712 && found != 2; x += 4) {
+    SetCursorPos(window.left + x, y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    ui::pump(20);
+    if (auto* item = dynamic_cast<TMenuBandItem*>(skin->HotObject())) found = item->Index();
+  }
+  ASSERT_EQ(found, 2);
+  // The help window runs modally; it is answered (closed) from a timer inside its loop.
+  ui::Answerer help("Tfrm_help", {[](HWND wnd) { PostMessageA(wnd, WM_CLOSE, 0, 0); }});
+  INPUT click[2]{};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, click, sizeof click[0]);
+  EXPECT_TRUE(ui::pump_until([&] { return help.answered() == 1; }, 8000));
+  ui::pump(300);
+}
+
+}  // namespace
+}  // namespace zembrel::test
