@@ -275,6 +275,21 @@ void TWinSkinForm::FrameChanged() {
   SetWindowPos(FWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+// A maximised MDI child shows the system's look inside the frame's client; the others keep theirs.
+void TWinSkinForm::ApplyMDIMaximized(bool flag) {
+  if (FMDIKind != kMDIChild) return;
+  if (flag) {
+    SetCaptionStyle(true);
+    DropRegion();
+    return;
+  }
+  if (IsZoomed(FWnd)) return;
+  if (FSizeState == kSizeMaximized) FSizeState = kSizeNormal;
+  SetCaptionStyle(false);
+  UpdateRegion();
+  if (!FForm) FrameChanged();
+}
+
 void TWinSkinForm::Repaint(HWND wnd) {
   InvalidateRect(wnd, nullptr, TRUE);
   UpdateWindow(wnd);

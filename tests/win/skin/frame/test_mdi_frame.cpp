@@ -44,7 +44,7 @@ void RegisterMdiClasses() {
 class MdiFrame : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateSkinManager();
+    InstallSkinManager();
     RegisterMdiClasses();
     data = LoadedSkinData();
     frame.wnd = CreateWindowExA(0, "ZMdiFrame", "MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 600, 450,
