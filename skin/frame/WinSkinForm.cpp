@@ -9,7 +9,8 @@
 #include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/data/skin_platform.h"
-#include "skin/frame/menu_band.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "skin/menus/form_menus.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/skin_log.h"
 #include "skin/frame/skin_messages.h"
@@ -23,7 +24,8 @@ const zfw::TClassInfo& TWinSkinForm::StaticClass() {
   return info;
 }
 
-TWinSkinForm::TWinSkinForm(zfw::TComponent* owner) : zfw::TComponent(owner) {
+TWinSkinForm::TWinSkinForm(zfw::TComponent* owner)
+    : zfw::TComponent(owner), FMenus(std::make_unique<TFormMenus>(*this)) {
   FDoubleClickTime = static_cast<int>(GetDoubleClickTime());
   MakeCaptionFont();
   FTimer = new zfw::TTimer(this);
@@ -69,6 +71,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, zfw::TCustomForm* form) {
   form->WindowProc = [this](zfw::TMessage& m) { FormWindowProc(m); };
   FSavedColor = form->Color();
   form->SetColor(static_cast<zfw::TColor>(skinData->Colours().ButtonFace));
+  FMenus->AttachForm();
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) { Attach(skinData); }
@@ -91,7 +94,7 @@ void TWinSkinForm::Attach(TSkinData* skinData) {
     FMenu = GetMenu(FWnd);
     if (FMenu && FMDIKind != kMDIChild) {
       MeasureOriginalFrame();
-      FMenuBar = std::make_unique<TMenuBand>(*this, FMenu);
+      FMenuBar = std::make_unique<TWinSkinMenu>(*this, FMenu);
       FMenuHeight = GetSystemMetrics(SM_CYMENU);
       // The band shows the menu from now on; the system's own menu bar would take space twice.
       SetMenu(FWnd, nullptr);
@@ -260,6 +263,7 @@ void TWinSkinForm::RefreshSkin() {
       if (auto* owned = dynamic_cast<zfw::TCustomForm*>(FForm->Components(i))) owned->SetColor(face);
   }
   for (TSkinControl* skin : FControlSkins) skin->SkinChanged();
+  FMenus->RefreshSkin();
   FState = kFormRefreshing;
   ReadFrameMetrics();
   if (FFrameSkinned && FForm) {
@@ -326,6 +330,7 @@ void TWinSkinForm::Restore() {
   }
   if (!UnhookAll()) return;
   if (FForm && FState != kFormDestroying) FForm->SetColor(FSavedColor);
+  FMenus->Restore();
   if (FSystemMenu) SetSystemMenuStyle(false);
   SetCaptionStyle(true);
   if (FMenuBar) {
@@ -359,6 +364,7 @@ void TWinSkinForm::RestoreUnskinned() {
   StopControlSkins();
   if (FForm && FOldFormWndProc) FForm->WindowProc = std::exchange(FOldFormWndProc, nullptr);
   if (FForm && FState != kFormDestroying && FSavedColor) FForm->SetColor(FSavedColor);
+  FMenus->Restore();
   UnhookWindow();
   UnhookClient();
   if (FForm && FState != kFormDestroying) FForm->Invalidate();

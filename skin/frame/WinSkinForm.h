@@ -35,8 +35,9 @@ class TSkinData;
 class TSkinControl;
 class TNCObject;
 class TWinSysButton;
-class TMenuBand;
-class TMenuBandItem;
+class TWinSkinMenu;
+class TMenuBtn;
+class TFormMenus;
 
 // Values of State().
 enum TFormSkinState : int {
@@ -118,12 +119,12 @@ class TWinSkinForm final : public zfw::TComponent {
   // The caption buttons in the skin's order.
   const std::vector<std::unique_ptr<TWinSysButton>>& Buttons() const { return FButtons; }
   TNCObject* HotObject() const { return FHotObject; }
+  // The skinned menu bar; null for a window without a menu.
+  TWinSkinMenu* MenuBar() const { return FMenuBar.get(); }
 
  private:
   friend class TNCObject;
   friend class TWinSysButton;
-  friend class TMenuBand;
-  friend class TMenuBandItem;
 
   // ---- attach, start, stop (WinSkinForm.cpp) ----
   void Attach(TSkinData* skinData);
@@ -208,7 +209,7 @@ class TWinSkinForm final : public zfw::TComponent {
   void NCRButtonDown(zfw::TMessage& m);
   void SysCommand(zfw::TMessage& m);
   void MenuPopupAt(zfw::TMessage& m);
-  bool OpenMenuItem(TMenuBandItem* item);
+  bool OpenMenuItem(TMenuBtn* item);
   void EnableSystemMenuItems();
   void PostClose();
 
@@ -257,7 +258,9 @@ class TWinSkinForm final : public zfw::TComponent {
   HWND FWnd = nullptr;
   zfw::TCanvas FCanvas, FControlCanvas;
   TSkinData* FSkinData = nullptr;
-  std::unique_ptr<TMenuBand> FMenuBar;
+  std::unique_ptr<TWinSkinMenu> FMenuBar;
+  std::unique_ptr<TFormMenus> FMenus;  // the system menu popup and the owner-drawn menu items
+  HMENU FTrackedMenu = nullptr;        // the drop-down of the bar that is open
   std::vector<std::unique_ptr<TWinSysButton>> FButtons;
   zfw::TBitmap FIconBitmap;
   zfw::TBitmap FTitleBitmap;  // the whole frame, composed off screen

@@ -5,7 +5,7 @@
 
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/menu_band.h"
+#include "skin/menus/WinSkinMenu.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"

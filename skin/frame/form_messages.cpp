@@ -7,7 +7,8 @@
 #include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/menu_band.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "skin/menus/form_menus.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/skin_log.h"
 #include "skin/frame/skin_messages.h"
@@ -192,6 +193,20 @@ void TWinSkinForm::StageThree(zfw::TMessage& m, bool further) {
     case WM_SETICON: SetTextHandler(m); return;
     case WM_WINDOWPOSCHANGING: m.Result = CallOld(m.Msg, m.WParam, m.LParam); return;
     case SKM_REPAINTFRAME: PaintFrame(nullptr); return;
+    case WM_MEASUREITEM:
+      if (m.LParam && FMenus->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam), FMenu, FTrackedMenu)) {
+        m.Result = TRUE;
+        return;
+      }
+      if (further) m.Result = CallOld(m.Msg, m.WParam, m.LParam);
+      return;
+    case WM_DRAWITEM:
+      if (m.LParam && FMenus->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), FMenu)) {
+        m.Result = TRUE;
+        return;
+      }
+      if (further) m.Result = CallOld(m.Msg, m.WParam, m.LParam);
+      return;
     default:
       if (further) m.Result = CallOld(m.Msg, m.WParam, m.LParam);
   }
@@ -251,7 +266,10 @@ void TWinSkinForm::MenuChangedHandler(zfw::TMessage& m, bool fromForm) {
   else m.Result = CallOld(m.Msg, m.WParam, m.LParam);
   FSkinData->FramePainting = painting;
   if (HMENU menu = GetMenu(FWnd)) {
-    if (FMenuBar && FSkinData->MenuUpdate()) FMenuBar->SetMenu(menu);
+    if (FMenuBar && FSkinData->MenuUpdate()) {
+      ForgetMenuBandObjects();
+      FMenuBar->SetMenu(menu);
+    }
     SetMenu(FWnd, nullptr);
     PaintFrame(nullptr);
   }
@@ -310,7 +328,7 @@ void TWinSkinForm::DialogCharHandler(zfw::TMessage& m) {
   if (m.Result != 0 || !FMenuBar) return;
   const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
   if (!altOnly) return;
-  if (TMenuBandItem* item = FMenuBar->FindAccelItem(static_cast<wchar_t>(m.WParam))) {
+  if (TMenuBtn* item = FMenuBar->FindAccelItem(static_cast<wchar_t>(m.WParam))) {
     RECT window{};
     GetWindowRect(FWnd, &window);
     PostMessageA(FWnd, WM_NCLBUTTONDOWN, HTMENU,
@@ -352,6 +370,7 @@ void TWinSkinForm::ClientWindowProc(zfw::TMessage& m) {
         if (SkinManager) SkinManager->SetMDIMaximized(ActiveChildMaximized());
         if (!SendMessageA(FMDIClient, WM_MDIGETACTIVE, 0, 0) && FMenuBar && FSkinData) {
           FSkinData->SetMenuUpdate(FSavedMenuUpdate);
+          ForgetMenuBandObjects();
           FMenuBar->BuildButtons();
         }
       }
@@ -364,7 +383,10 @@ void TWinSkinForm::ClientWindowProc(zfw::TMessage& m) {
     case WM_MDISETMENU:
       pass();
       if (FFrameSkinned) {
-        if (m.WParam && FMenuBar) FMenuBar->SetMenu(reinterpret_cast<HMENU>(m.WParam));
+        if (m.WParam && FMenuBar) {
+          ForgetMenuBandObjects();
+          FMenuBar->SetMenu(reinterpret_cast<HMENU>(m.WParam));
+        }
         SetMenu(FWnd, nullptr);
       }
       return;

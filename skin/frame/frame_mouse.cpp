@@ -7,7 +7,9 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/data/skin_platform.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/menu_band.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "skin/menus/form_menus.h"
+#include "skin/menus/menu_bar_tracking.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
@@ -64,7 +66,7 @@ void TWinSkinForm::NCLButtonDown(zfw::TMessage& m) {
     FPressedObject = item;
     if (FMenuBar && FMenuBar->Owns(item)) {
       FPressedObject = nullptr;
-      OpenMenuItem(static_cast<TMenuBandItem*>(item));
+      OpenMenuItem(static_cast<TMenuBtn*>(item));
     }
     m.Result = 0;
     return;
@@ -208,11 +210,18 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
   }
   if (SkinManager) SkinManager->SetPopupOrigin(kPopupFromSystemMenu);
   FLastMenuTick = now;
-  if (!FSystemMenu) return;
-  EnableSystemMenuItems();
-  const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (FRightToLeft ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
-  const UINT command = static_cast<UINT>(TrackPopupMenu(FSystemMenu, flags, screen.x, screen.y, 0, FWnd, nullptr));
-  if (command) PostMessageA(FWnd, WM_SYSCOMMAND, command, 0);
+  FMenus->ShowSystemMenu(screen, [this](int tag) {
+    switch (tag) {
+      case kSysItemRestore: RestoreWindow(); break;
+      case kSysItemMaximize: Maximize(); break;
+      case kSysItemMinimize: Minimize(); break;
+      case kSysItemClose:
+        FTimer->SetEnabled(false);
+        PostMessageA(FWnd, WM_CLOSE, 0, 0);
+        break;
+      default: break;
+    }
+  });
 }
 
 void TWinSkinForm::SysCommand(zfw::TMessage& m) {
@@ -220,7 +229,7 @@ void TWinSkinForm::SysCommand(zfw::TMessage& m) {
     const WPARAM code = m.WParam & 0xFFF0;
     const wchar_t key = static_cast<wchar_t>(m.LParam);
     if (code == SC_KEYMENU && key != L' ' && key != L'-' && !GetCapture()) {
-      TMenuBandItem* item = nullptr;
+      TMenuBtn* item = nullptr;
       if (FMenuBar) item = key == 0 ? FMenuBar->FirstItem() : FMenuBar->FindAccelItem(key);
       if (key == 0 || item) {
         OpenMenuItem(item);
@@ -232,6 +241,10 @@ void TWinSkinForm::SysCommand(zfw::TMessage& m) {
       POINT origin{0, 0};
       ClientToScreen(FWnd, &origin);
       ShowSystemMenu(origin);
+      // The skinned menu stands in for the system's: passed on, the system would open its own
+      // right after it, under the same pointer.
+      m.Result = 0;
+      return;
     }
     switch (m.WParam) {
       case SC_MINIMIZE:
@@ -258,13 +271,13 @@ void TWinSkinForm::SysCommand(zfw::TMessage& m) {
 void TWinSkinForm::MenuPopupAt(zfw::TMessage& m) {
   const POINT p = ScreenToFrame(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
   TNCObject* item = ItemAt(p);
-  if (item && FMenuBar && FMenuBar->Owns(item)) OpenMenuItem(static_cast<TMenuBandItem*>(item));
+  if (item && FMenuBar && FMenuBar->Owns(item)) OpenMenuItem(static_cast<TMenuBtn*>(item));
   m.Result = 0;
 }
 
 // A menu-band item: a command runs at once; a drop-down opens below the item and its choice is
 // posted as the command it names.
-bool TWinSkinForm::OpenMenuItem(TMenuBandItem* item) {
+bool TWinSkinForm::OpenMenuItem(TMenuBtn* item) {
   if (!item) return false;
   if (!item->DropDown()) {
     if (item->Enabled()) PostMessageA(FWnd, WM_COMMAND, item->Command(), 0);
@@ -272,28 +285,28 @@ bool TWinSkinForm::OpenMenuItem(TMenuBandItem* item) {
   }
   GetWindowRect(FWnd, &FWindowRect);
   FTrackingMenu = true;
-  const int x = FWindowRect.left + (FRightToLeft ? item->Rect().right : item->Rect().left);
-  const int y = FWindowRect.top + item->Rect().bottom;
-  if (SkinManager) {
-    SkinManager->SetPopupOrigin(kPopupFromMenuBar);
-    SkinManager->SetMenuBarPopup(true);
-  }
   FHotObject = item;
-  item->FState = kObjectPressed;
-  item->Paint();
-  UINT command = 0;
-  if (item->Enabled()) {
-    const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (FRightToLeft ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
-    command = static_cast<UINT>(TrackPopupMenu(item->DropDown(), flags, x, y, 0, FWnd, nullptr));
-  }
+  MenuBarTrackEvents events;
+  events.opened = [this](TMenuBtn& b) {
+    // Each drop-down is a new popup: the manager skins it as one of the bar's.
+    if (SkinManager) {
+      SkinManager->SetPopupOrigin(kPopupFromMenuBar);
+      SkinManager->SetMenuBarPopup(true);
+    }
+    FHotObject = &b;
+    b.FState = kObjectPressed;
+    b.Paint();
+    FTrackedMenu = b.DropDown();
+  };
+  events.closed = [this](TMenuBtn& b) {
+    FTrackedMenu = nullptr;
+    if (FHotObject == &b) FHotObject = nullptr;
+    b.FState = kObjectNormal;
+    b.Paint();
+  };
+  const UINT command = TrackMenuBar(FWnd, *FMenuBar, item->Index(), events);
   FTrackingMenu = false;
   if (SkinManager) SkinManager->SetMenuBarPopup(false);
-  // The band may have been rebuilt while the menu was open; only a live item is touched.
-  if (FMenuBar && FMenuBar->Owns(item)) {
-    if (FHotObject == item) FHotObject = nullptr;
-    item->FState = kObjectNormal;
-    item->Paint();
-  }
   if (command) PostMessageA(FWnd, WM_COMMAND, command, 0);
   return true;
 }

@@ -6,7 +6,7 @@
 #include "framework/forms.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/menu_band.h"
+#include "skin/menus/WinSkinMenu.h"
 #include "skin/frame/nc_objects.h"
 #include "skin/frame/skin_log.h"
 #include "skin/paint/skin_paint.h"

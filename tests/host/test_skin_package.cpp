@@ -255,7 +255,7 @@ TEST_F(SkinPackage, StatesOfEveryStripLookDistinct) {
   }
 }
 
-TEST_F(SkinPackage, TitleButtonsCloseMaximiseRestoreMinimiseAndIconEachWithFourFrames) {
+TEST_F(SkinPackage, TitleButtonsCloseMaximiseRestoreMinimiseIconAndHelpEachWithFourFrames) {
   std::multiset<int> actions;
   int maximise_visibility = 0, restore_visibility = 0;
   for (const std::string& s : TitleButtonSections()) {
@@ -263,7 +263,8 @@ TEST_F(SkinPackage, TitleButtonsCloseMaximiseRestoreMinimiseAndIconEachWithFourF
     EXPECT_EQ(Int(s, "frame"), 4) << s;
     if (Int(s, "Action") == 1) (Value(s, "ButtonImage") == "restore.bmp" ? restore_visibility : maximise_visibility) = Int(s, "Visibility");
   }
-  EXPECT_EQ(actions, (std::multiset<int>{0, 1, 1, 2, 3}));
+  // 50: the caption-button component's help button.
+  EXPECT_EQ(actions, (std::multiset<int>{0, 1, 1, 2, 3, 50}));
   // Maximise shows on a normal window (2), restore on a maximised one (1): never both.
   EXPECT_EQ(maximise_visibility, 2);
   EXPECT_EQ(restore_visibility, 1);

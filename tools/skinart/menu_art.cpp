@@ -32,3 +32,31 @@ Image MenuBackground(const SkinColours& c) {
 }
 
 }  // namespace zembrel::skinart
+
+namespace zembrel::skinart {
+
+// The caption bar's help button (normal, pressed, hot, disabled), in the look of the system
+// buttons beside it: a question mark alone on the title bar, on a rounded plate while hot or
+// pressed.
+Image HelpCaptionButton(const SkinColours& c) {
+  const Pattern question = {"..####....",
+                            ".##..##...",
+                            ".....##...",
+                            "....##....",
+                            "...##.....",
+                            "...##.....",
+                            "..........",
+                            "...##.....",
+                            "...##.....",
+                            ".........."};
+  const RoundRect plate(0, 0, kCaptionButtonWidth, kCaptionButtonHeight, 4);
+  constexpr int gx = (kCaptionButtonWidth - 10) / 2 + 1, gy = (kCaptionButtonHeight - 10) / 2;
+  std::vector<Image> frames(4, Image(kCaptionButtonWidth, kCaptionButtonHeight));
+  Fill(frames[1], plate, c.Art("CaptionPressed"));
+  Fill(frames[2], plate, c.Art("CaptionHot"));
+  for (int i = 0; i < 3; ++i) Stamp(frames[i], gx, gy, question, c.Art("CaptionGlyph"));
+  Stamp(frames[3], gx, gy, question, c.Art("CaptionGlyphDim"));
+  return StripOf(frames);
+}
+
+}  // namespace zembrel::skinart

@@ -40,6 +40,7 @@ const std::vector<std::pair<std::string, Drawer>>& Drawers() {
       {"menubar.bmp", MenuBar},
       {"menuitem.bmp", MenuItem},
       {"menuback.bmp", MenuBackground},
+      {"help.bmp", HelpCaptionButton},
   };
   return drawers;
 }

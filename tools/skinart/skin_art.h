@@ -44,5 +44,6 @@ Image ScrollThumb(bool vertical, const SkinColours& c);
 Image MenuBar(const SkinColours& c);
 Image MenuItem(const SkinColours& c);
 Image MenuBackground(const SkinColours& c);
+Image HelpCaptionButton(const SkinColours& c);
 
 }  // namespace zembrel::skinart

@@ -6,13 +6,16 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/frm_main.h"
 #include "app/help_frm.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/frame/nc_objects.h"
+#include "skin/frame/skin_caption.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
+#include "skin/menus/WinSkinMenu.h"
 #include "tests/win/ui/ui_driver.h"
 
 using namespace zembrel;
@@ -123,6 +126,62 @@ void shoot_frame_states(Tmain_frm& form, TWinSkinForm& skin) {
   pump(500);
 }
 
+// The pointer over a non-client object of a skinned window, as a user moves it there.
+void hover(HWND wnd, const RECT& object) {
+  RECT w{};
+  GetWindowRect(wnd, &w);
+  SetCursorPos(w.left + (object.left + object.right) / 2, w.top + (object.top + object.bottom) / 2);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &in, sizeof in);
+  pump(500);
+}
+
+// Inside a popup menu's modal loop: keys for it, then the picture, then the menu is ended.
+Answerer::Answer shoot_menu(const std::string& name, std::vector<WORD> keys) {
+  return [name, keys](HWND popup) {
+    for (WORD k : keys) {
+      PostMessageA(popup, WM_KEYDOWN, k, 0);
+      pump(300);
+    }
+    pump(400);
+    save_screen(name);
+    EndMenu();
+  };
+}
+
+LRESULT CALLBACK plain_window(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
+
+// A window with drop-downs and a sub-menu, skinned as it is activated.
+HWND menu_test_window() {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = plain_window;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = "MenuShotWindow";
+  RegisterClassA(&wc);
+  HMENU bar = CreateMenu(), file = CreatePopupMenu(), recent = CreatePopupMenu(), edit = CreatePopupMenu();
+  AppendMenuA(recent, MF_STRING, 11, "pack.rar");
+  AppendMenuA(recent, MF_STRING, 12, "books.rar");
+  AppendMenuA(file, MF_STRING, 1, "&Open...\tCtrl+O");
+  AppendMenuA(file, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), "&Recent");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING | MF_GRAYED, 2, "&Save");
+  AppendMenuA(file, MF_STRING, 3, "E&xit");
+  AppendMenuA(edit, MF_STRING, 4, "&Copy");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  AppendMenuA(bar, MF_STRING, 5, "&Help");
+  HWND w = CreateWindowExA(0, "MenuShotWindow", "Menus", WS_OVERLAPPEDWINDOW, 120, 90, 420, 260, nullptr, bar,
+                           GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(w, SW_SHOW);
+  SetForegroundWindow(w);
+  pump(800);
+  return w;
+}
+
 void pick_menu(Tmain_frm& f, int index) { PostMessageA(f.Handle(), WM_COMMAND, f.MainMenu1->Items().Items(index)->Command(), 0); }
 
 }  // namespace
@@ -147,6 +206,40 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<TWinSkinForm> own_skin;
   if (TWinSkinForm* skin = skin_main_window(*form, own_skin)) shoot_frame_states(*form, *skin);
+  if (TWinSkinForm* skinned = SkinManager ? SkinManager->FindFormSkin(form->Handle()) : nullptr) {
+    if (TWinSkinMenu* bar = skinned->MenuBar(); bar && bar->Button(1)) {
+      hover(form->Handle(), bar->Button(1)->Rect());
+      save_screen("main_menu_item_hot");
+    }
+    for (const auto& b : skinned->Buttons())
+      if (b->Action() == kHelpButtonAction && b->Visible()) {
+        hover(form->Handle(), b->Rect());
+        save_screen("main_help_button_hot");
+      }
+    SetCursorPos(10, 600);
+    pump(300);
+    {
+      Answerer menu("#32768", {shoot_menu("system_menu", {VK_DOWN, VK_DOWN})});
+      PostMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+      pump_until([&] { return menu.answered() == 1; }, 10000);
+      pump(300);
+    }
+  }
+  {
+    HWND w = menu_test_window();
+    TWinSkinForm* skinned = SkinManager ? SkinManager->FindFormSkin(w) : nullptr;
+    if (skinned && skinned->MenuBar() && skinned->MenuBar()->Button(0)) {
+      RECT r{};
+      GetWindowRect(w, &r);
+      const RECT& item = skinned->MenuBar()->Button(0)->Rect();
+      Answerer menu("#32768", {shoot_menu("dropdown_submenu", {VK_DOWN, VK_RIGHT})});
+      PostMessageA(w, SKM_MENUPOPUP, 0, MAKELPARAM(r.left + item.left + 4, r.top + item.top + 4));
+      pump_until([&] { return menu.answered() == 1; }, 10000);
+      pump(300);
+    }
+    DestroyWindow(w);
+    pump(200);
+  }
 
   {
     Answerer help("Tfrm_help", {shoot("help", close_window())});

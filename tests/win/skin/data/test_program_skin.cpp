@@ -39,10 +39,11 @@ TEST(ProgramSkin, LoadsCompletelyFromAStoredForm) {
     ASSERT_NE(e, nullptr) << name;
     EXPECT_FALSE(e->Image.Empty()) << name;
   }
-  // Its caption buttons give their frame counts, so each keeps its image; it has no child-window
-  // control images.
-  ASSERT_EQ(data->TitleButtons().size(), 5u + 3u);
-  for (const auto& b : data->TitleButtons()) EXPECT_EQ(b->Image.Empty(), b->Action >= 7) << b->Name;
+  // Its caption buttons (the system's five and the help button) give their frame counts, so each
+  // keeps its image; it has no child-window control images (actions 7 to 9).
+  ASSERT_EQ(data->TitleButtons().size(), 6u + 3u);
+  for (const auto& b : data->TitleButtons())
+    EXPECT_EQ(b->Image.Empty(), b->Action >= 7 && b->Action <= 9) << b->Name;
 
   // The skin has no track section of its own: the program's track channels stand in.
   EXPECT_EQ(data->Element("Track")->Name, "TRACK");

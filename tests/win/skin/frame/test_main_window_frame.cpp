@@ -6,7 +6,7 @@
 #include "app/frm_main.h"
 #include "app/help_frm.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/menu_band.h"
+#include "skin/menus/WinSkinMenu.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
 #include "tests/win/ui/ui_driver.h"
@@ -91,7 +91,7 @@ TEST_F(MainWindowFrame, MenuCommandsAreReachedFromTheBand) {
     in.mi.dwFlags = MOUSEEVENTF_MOVE;
     SendInput(1, &in, sizeof in);
     ui::pump(20);
-    if (auto* item = dynamic_cast<TMenuBandItem*>(skin->HotObject())) found = item->Index();
+    if (auto* item = dynamic_cast<TMenuBtn*>(skin->HotObject())) found = item->Index();
   }
   ASSERT_EQ(found, 2);
   // The help window runs modally; it is answered (closed) from a timer inside its loop.

@@ -7,7 +7,9 @@
 
 #include <string>
 
+#include "framework/description.h"
 #include "framework/graphics.h"
+#include "skin/manager/skin_manager.h"
 #include "tests/win/skin/data/skin_fixture.h"
 
 namespace zembrel::test {
@@ -49,6 +51,27 @@ inline FixtureSkin MenuSkin(bool menuItem = true, COLORREF shadow = kShadowColou
     return x < 3 || y < 3 || x >= 6 || y >= 6 ? kBackBorderColour : kBackFillColour;
   }));
   return skin;
+}
+
+// Every test starts and ends without a skin manager.
+struct ManagerReset {
+  ManagerReset() { FreeSkinManager(); }
+  ~ManagerReset() { FreeSkinManager(); }
+};
+
+// The program's own packed skin (linked in as the resource ZEMBREL_SKIN) into skin.
+inline void LoadProgramSkin(TSkinData& skin) {
+  const std::string packed = zfw::ResourceText("ZEMBREL_SKIN");
+  skin.ReadSkinStream(StoredStream(std::vector<uint8_t>(packed.begin(), packed.end())));
+}
+
+// The manager as the program runs it: its hook installed, skin registered and switched on before
+// any window is activated, so that each window is skinned as it is activated.
+inline void StartSkinning(TSkinData& skin) {
+  TSkinManage& manager = InstallSkinManager();
+  manager.AddSkinData(&skin);
+  manager.InstallHook();
+  manager.PostAction(kActionSkinOn, 250, &skin);
 }
 
 // A 24-bit bitmap filled with one colour, to render into.

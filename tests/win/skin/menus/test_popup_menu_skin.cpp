@@ -44,10 +44,6 @@ HWND StandIn() {
 }
 
 // Every test starts with a fresh skin manager and ends without one.
-struct ManagerReset {
-  ManagerReset() { FreeSkinManager(); }
-  ~ManagerReset() { FreeSkinManager(); }
-};
 
 class PopupMenuSkin : public ::testing::Test {
  protected:
