@@ -139,16 +139,18 @@ void hover(HWND wnd, const RECT& object) {
   pump(500);
 }
 
-// Inside a popup menu's modal loop: keys for it, then the picture, then the menu is ended.
+// Inside a popup menu's modal loop: keys for the menu itself (left in the queue for its loop),
+// then, from a timer of that loop, the picture, and the menu is ended.
+std::string g_menu_shot;
 Answerer::Answer shoot_menu(const std::string& name, std::vector<WORD> keys) {
   return [name, keys](HWND popup) {
-    for (WORD k : keys) {
-      PostMessageA(popup, WM_KEYDOWN, k, 0);
-      pump(300);
-    }
-    pump(400);
-    save_screen(name);
-    EndMenu();
+    for (WORD k : keys) PostMessageA(popup, WM_KEYDOWN, k, 0);
+    g_menu_shot = name;
+    SetTimer(nullptr, 0, 900, [](HWND, UINT, UINT_PTR id, DWORD) {
+      KillTimer(nullptr, id);
+      save_screen(g_menu_shot);
+      EndMenu();
+    });
   };
 }
 

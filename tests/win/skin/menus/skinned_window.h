@@ -87,7 +87,8 @@ class SkinnedWindow : public ::testing::Test {
       return RegisterClassA(&wc);
     }();
     (void)atom;
-    wnd = CreateWindowExA(exStyle, "MenuBarTestWindow", "Menu bar", style, 200, 150, 420, 260, nullptr,
+    // Topmost: the clicks land on it even while other programs' windows are about.
+    wnd = CreateWindowExA(exStyle | WS_EX_TOPMOST, "MenuBarTestWindow", "Menu bar", style, 200, 150, 420, 260, nullptr,
                           TestMenu(commandItem), GetModuleHandleA(nullptr), nullptr);
     ASSERT_TRUE(wnd);
     ShowWindow(wnd, SW_SHOW);
