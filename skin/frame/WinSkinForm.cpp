@@ -345,8 +345,10 @@ void TWinSkinForm::Restore() {
     ScreenToClient(GetParent(FWnd), &topLeft);
     OffsetRect(&r, topLeft.x - r.left, topLeft.y - r.top);
   }
-  if (FState != kFormDestroying && (FMDIKind == kMDIChild || !FIsChild) && FFrameKind != kFrameNoCaption &&
-      FSizeState == kSizeNormal) {
+  // Only a window that was resized for the skin at its start is resized back; before the start
+  // its size is still its own (and its original frame not yet measured).
+  if (FStarted && FState != kFormDestroying && (FMDIKind == kMDIChild || !FIsChild) &&
+      FFrameKind != kFrameNoCaption && FSizeState == kSizeNormal) {
     SetWindowPos(FWnd, nullptr, r.left, r.top,
                  (r.right - r.left) + FOriginalFrame.right - FBorderLeft - FBorderRight,
                  (r.bottom - r.top) + FOriginalFrame.bottom - FBorderTop - FBorderBottom - FMenuHeight,

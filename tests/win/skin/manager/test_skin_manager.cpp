@@ -488,6 +488,21 @@ TEST_F(SkinManagerTest, FreeingTheSkinDataGivesItsWindowsBackFirst) {
   pump(100);
 }
 
+TEST_F(SkinManagerTest, AWindowGivenBackBeforeItsSkinStartedKeepsItsSize) {
+  // Freed right after it was attached, before the posted start message has run: the window was
+  // never resized for the skin, so it comes back exactly as it was.
+  HWND wnd = Bare();
+  const WindowLook before = WindowLook::Of(wnd);
+  manager->SkinWindow(wnd);
+  ASSERT_NE(manager->FindFormSkin(wnd), nullptr);
+  ASSERT_NE(manager->FindFormSkin(wnd)->State(), kFormRunning);
+  data.reset();
+  EXPECT_EQ(manager->FindFormSkin(wnd), nullptr);
+  EXPECT_EQ(WindowLook::Of(wnd), before);
+  pump(100);
+  EXPECT_EQ(WindowLook::Of(wnd), before);
+}
+
 TEST_F(SkinManagerTest, FreeingTheManagerUnhooksAndGivesTheWindowsBack) {
   HWND wnd = Bare();
   manager->SkinWindow(wnd);
