@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ clang
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick
   fonts-wqy-zenhei googletest dpkg-dev locales libjpeg-dev rsync
   rar
 )
