@@ -320,7 +320,13 @@ void TWinSkinForm::Stop() {
     RestoreUnskinned();
     return;
   }
-  if (UnhookAll()) FMenuBar.reset();
+  if (!UnhookAll()) return;
+  // The menu in the band is still the window's: handed back, it goes with the window as the
+  // system frees a window's menu. A framework form has already taken its menu off its dying
+  // window, since the menu belongs to its component.
+  if (FMenuBar && IsWindow(FWnd) && !(FForm && FState == kFormDestroying) && !GetMenu(FWnd))
+    SetMenu(FWnd, FMenuBar->Menu());
+  FMenuBar.reset();
 }
 
 void TWinSkinForm::Restore() {

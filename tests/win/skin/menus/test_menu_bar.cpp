@@ -214,5 +214,28 @@ TEST_F(MenuBar, EnterOnADropDownItemRunsItsCommand) {
   EXPECT_EQ(g_commands, (std::vector<UINT>{kCopy}));
 }
 
+// The menu in the band is still the window's: it goes with the window, as the system frees a
+// window's menu with it, and a form skin stopped on a live window hands it back.
+TEST_F(MenuBar, TheMenuStaysTheWindowsOwn) {
+  Open(false);
+  const HMENU menu = Bar()->Menu();
+  ASSERT_TRUE(IsMenu(menu));
+  formSkin->Stop();
+  EXPECT_EQ(GetMenu(wnd), menu) << "handed back to a live window";
+  EXPECT_EQ(formSkin->MenuBar(), nullptr);
+
+  DestroyWindow(wnd);
+  wnd = nullptr;
+  ui::pump(200);
+  EXPECT_FALSE(IsMenu(menu)) << "freed with its window";
+
+  Open(false);
+  const HMENU second = Bar()->Menu();
+  DestroyWindow(wnd);
+  wnd = nullptr;
+  ui::pump(200);
+  EXPECT_FALSE(IsMenu(second)) << "freed with its window while skinned";
+}
+
 }  // namespace
 }  // namespace zembrel::test
