@@ -117,6 +117,26 @@ class SaveDcGuard {
   int state_;
 };
 
+// Redrawing of a visible window switched off for a change that moves its frame and its children
+// several times; at scope end it is switched on again and the whole window, frame and children,
+// is invalidated, to be painted once.
+class RedrawPause {
+ public:
+  explicit RedrawPause(HWND wnd) : wnd_(IsWindowVisible(wnd) ? wnd : nullptr) {
+    if (wnd_) SendMessageA(wnd_, WM_SETREDRAW, FALSE, 0);
+  }
+  ~RedrawPause() {
+    if (!wnd_ || !IsWindow(wnd_)) return;
+    SendMessageA(wnd_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  RedrawPause(const RedrawPause&) = delete;
+  RedrawPause& operator=(const RedrawPause&) = delete;
+
+ private:
+  HWND wnd_;
+};
+
 // BeginPaint / EndPaint.
 class PaintGuard {
  public:

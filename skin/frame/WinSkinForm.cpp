@@ -3,6 +3,7 @@
 #include "skin/frame/WinSkinForm.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "framework/class_builder.h"
 #include "framework/forms.h"
@@ -91,13 +92,16 @@ void TWinSkinForm::Attach(TSkinData* skinData) {
   }
   HookWindow();
   if (FFrameSkinned) {
+    // Taking the menu and the caption off resizes the client area twice before the start sizes it
+    // back; the window is painted once, afterwards.
+    zfw::RedrawPause pause(FWnd);
     FMenu = GetMenu(FWnd);
     if (FMenu && FMDIKind != kMDIChild) {
       MeasureOriginalFrame();
       FMenuBar = std::make_unique<TWinSkinMenu>(*this, FMenu);
       FMenuHeight = GetSystemMetrics(SM_CYMENU);
       // The band shows the menu from now on; the system's own menu bar would take space twice.
-      SetMenu(FWnd, nullptr);
+      if (GetMenu(FWnd)) SetMenu(FWnd, nullptr);
     }
     const bool keepCaption = (FMDIKind == kMDIChild && SkinManager && SkinManager->MDIMaximized()) ||
                              FSizeState == kSizeMinimized;
@@ -208,6 +212,8 @@ void TWinSkinForm::Start() {
   ReadCaptionText();
   // A window whose menu moved to the band was measured at attach, while it still had its menu.
   if (!FMenuBar) MeasureOriginalFrame();
+  // The controls' skins and the first resize and region are painted once, at the end.
+  std::optional<zfw::RedrawPause> pause(std::in_place, FWnd);
   try {
     if (FForm) SkinFormControls(*this, *FForm);
     else SkinChildWindows(*this, FWnd);
@@ -239,6 +245,7 @@ void TWinSkinForm::Start() {
   FTimer->SetEnabled(true);
   // The first resize may have kept client pixels the window had not painted yet: all of it is
   // painted afresh, frame included.
+  pause.reset();
   if (FFrameSkinned) RedrawWindow(FWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
