@@ -20,8 +20,12 @@ TEST(ProgressPaint, FillsPositionOverUpperLimitOfTheWidth) {
     EXPECT_EQ(ProgressFillLength(200, c.position, c.upper), c.filled);
     auto target = Target(200, 12);
     ASSERT_TRUE(PaintProgress(target->Canvas().Handle(), RECT{0, 0, 200, 12}, *skin, c.position, c.upper, false));
-    if (c.filled > 0) EXPECT_EQ(target->Pixel(c.filled - 5, 6), fill);
-    if (c.filled < 200) EXPECT_EQ(target->Pixel(c.filled + 5, 6), track);
+    if (c.filled > 0) {
+      EXPECT_EQ(target->Pixel(c.filled - 5, 6), fill);
+    }
+    if (c.filled < 200) {
+      EXPECT_EQ(target->Pixel(c.filled + 5, 6), track);
+    }
   }
 }
 

@@ -50,7 +50,9 @@ TEST_F(FormMessages, QueryAnsweredOneAndSkinnedPostedWithTheHandshake) {
   ui::pump(50);
   ASSERT_EQ(CountOf(SKM_SKINNED), 1);
   for (const Recorded& r : Log())
-    if (r.msg == SKM_SKINNED) EXPECT_EQ(r.lp, kSkinHandshake);
+    if (r.msg == SKM_SKINNED) {
+      EXPECT_EQ(r.lp, kSkinHandshake);
+    }
 }
 
 TEST_F(FormMessages, SecondInitStartsNothingAgain) {

@@ -106,9 +106,15 @@ TEST(FramePaint, CaptionTextAlignment) {
     auto [first, last] = t.ColumnsOf(kTitleTextActive);
     ASSERT_GE(first, 0) << c.name;
     const int before = first - 24, after = (t.W - 70) - last;
-    if (c.alignment == 0) EXPECT_LT(before, 4) << c.name;
-    if (c.alignment == 1) EXPECT_LT(after, 8) << c.name;
-    if (c.alignment == 2) EXPECT_LT(std::abs(before - after), 8) << c.name;
+    if (c.alignment == 0) {
+      EXPECT_LT(before, 4) << c.name;
+    }
+    if (c.alignment == 1) {
+      EXPECT_LT(after, 8) << c.name;
+    }
+    if (c.alignment == 2) {
+      EXPECT_LT(std::abs(before - after), 8) << c.name;
+    }
   }
 }
 

@@ -566,7 +566,9 @@ TEST_F(SkinManagerTest, PopupMenusAreSkinnedWhereTheirOriginIsSwitchedOn) {
     pump(50);
     // A closed popup leaves the list; the last one resets the origin.
     EXPECT_TRUE(manager->PopupMenus().Empty());
-    if (c.skinned) EXPECT_EQ(manager->PopupOrigin(), 0);
+    if (c.skinned) {
+      EXPECT_EQ(manager->PopupOrigin(), 0);
+    }
   }
 }
 
