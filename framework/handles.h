@@ -71,10 +71,14 @@ struct Borrowed {
   H get() const { return h; }
 };
 
-// GetDC / ReleaseDC.
+// GetDC / ReleaseDC: the client area; or GetWindowDC: the whole window, frame included.
+enum class DcArea { Client, WholeWindow };
 class WindowDc {
  public:
-  explicit WindowDc(HWND wnd) : wnd_(wnd), dc_(GetDC(wnd)) {}
+  explicit WindowDc(HWND wnd, DcArea area = DcArea::Client)
+      : wnd_(wnd), dc_(area == DcArea::WholeWindow ? GetWindowDC(wnd) : GetDC(wnd)) {}
+  // Takes over a DC already got for wnd (GetDCEx).
+  WindowDc(HWND wnd, HDC dc) : wnd_(wnd), dc_(dc) {}
   ~WindowDc() {
     if (dc_) ReleaseDC(wnd_, dc_);
   }

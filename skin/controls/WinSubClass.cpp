@@ -12,26 +12,6 @@
 
 namespace zembrel {
 
-namespace {
-
-// GetWindowDC / ReleaseDC: the whole window, frame included.
-class WholeWindowDc {
- public:
-  explicit WholeWindowDc(HWND wnd) : wnd_(wnd), dc_(GetWindowDC(wnd)) {}
-  ~WholeWindowDc() {
-    if (dc_) ReleaseDC(wnd_, dc_);
-  }
-  WholeWindowDc(const WholeWindowDc&) = delete;
-  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND wnd_;
-  HDC dc_;
-};
-
-}  // namespace
-
 const zfw::TClassInfo& TSkinControl::StaticClass() {
   static const zfw::TClassInfo info = zfw::ClassBuilder<TSkinControl>("TSkinControl", zfw::TComponent::StaticClass()).done();
   return info;
@@ -223,8 +203,8 @@ void TSkinControl::PaintWindow(HDC dc) {
       Paint(dc, rect);
       return;
     }
-    WholeWindowDc window_dc(FHandle);
-    Paint(window_dc.get(), rect);
+    zfw::WindowDc window_dc(FHandle, zfw::DcArea::WholeWindow);
+    if (window_dc.get()) Paint(window_dc.get(), rect);
   } catch (...) {
     // The control stays unpainted for this cycle.
     LogCaughtException("control skin paint");

@@ -75,9 +75,8 @@ void TSkinEdit::AfterMessage(zfw::TMessage& msg) {
       if (msg.WParam) {
         PrintBorder(reinterpret_cast<HDC>(msg.WParam));
       } else {
-        HDC dc = GetWindowDC(FHandle);
-        PrintBorder(dc);
-        ReleaseDC(FHandle, dc);
+        zfw::WindowDc dc(FHandle, zfw::DcArea::WholeWindow);
+        if (dc.get()) PrintBorder(dc.get());
       }
       break;
     case SKM_PAINTSELF:

@@ -315,11 +315,8 @@ bool TSkinScrollbar::BeforeMessage(zfw::TMessage& msg) {
   if (!TSkinControl::BeforeMessage(msg)) return false;
   if (msg.Msg == WM_NCPAINT && FDrawBorder) {
     CallOldProc(msg);
-    HDC dc = GetWindowDC(FHandle);
-    if (dc) {
-      DrawBorder(dc);
-      ReleaseDC(FHandle, dc);
-    }
+    zfw::WindowDc dc(FHandle, zfw::DcArea::WholeWindow);
+    if (dc.get()) DrawBorder(dc.get());
     return false;
   }
   return true;

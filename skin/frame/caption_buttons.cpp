@@ -3,6 +3,7 @@
 // pressed, hot, disabled or inactive); the system-menu icon is drawn from the window's icon.
 #include <algorithm>
 
+#include "framework/handles.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/menus/WinSkinMenu.h"
@@ -228,10 +229,8 @@ void TWinSkinForm::PaintButton(TWinSysButton& button, int state) {
   const RECT local{0, 0, w, h};
   if (IsIconAction(t.Action)) DrawIcon(pdc, local);
   else DrawStripFrame(pdc, local, t.Image, true, FrameCountOf(t), frame);
-  if (HDC dc = GetWindowDC(FWnd)) {
-    BitBlt(dc, r.left, r.top, w, h, pdc, 0, 0, SRCCOPY);
-    ReleaseDC(FWnd, dc);
-  }
+  zfw::WindowDc dc(FWnd, zfw::DcArea::WholeWindow);
+  if (dc.get()) BitBlt(dc.get(), r.left, r.top, w, h, pdc, 0, 0, SRCCOPY);
 }
 
 TWinSysButton* TWinSkinForm::HitButton(POINT p) const {

@@ -4,6 +4,7 @@
 // the active or inactive text colour; shortened with an ellipsis when it does not fit.
 #include <algorithm>
 
+#include "framework/handles.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/frame/nc_objects.h"
@@ -33,15 +34,12 @@ void TWinSkinForm::ReadCaptionText() {
   FCaptionText = GetWindowTextWide(FWnd);
   FCaptionTextWidth = 0;
   if (FCaptionText.empty() || !FTitleFont) return;
-  HDC dc = GetWindowDC(FWnd);
-  if (!dc) return;
-  {
-    zfw::SelectGuard font(dc, FTitleFont.get());
-    SIZE size{};
-    if (GetTextExtentPoint32W(dc, FCaptionText.c_str(), static_cast<int>(FCaptionText.size()), &size))
-      FCaptionTextWidth = size.cx;
-  }
-  ReleaseDC(FWnd, dc);
+  zfw::WindowDc dc(FWnd, zfw::DcArea::WholeWindow);
+  if (!dc.get()) return;
+  zfw::SelectGuard font(dc.get(), FTitleFont.get());
+  SIZE size{};
+  if (GetTextExtentPoint32W(dc.get(), FCaptionText.c_str(), static_cast<int>(FCaptionText.size()), &size))
+    FCaptionTextWidth = size.cx;
 }
 
 // The text ends before TextRightClip and before the first shown caption button right of its start.

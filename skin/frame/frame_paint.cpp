@@ -2,8 +2,10 @@
 // them (WM_NCCALCSIZE), the resize that keeps the client area, the frame composed off screen and
 // copied to the window once, and the window region cut from the borders' transparent colour.
 #include <algorithm>
+#include <optional>
 
 #include "framework/forms.h"
+#include "framework/handles.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/menus/WinSkinMenu.h"
@@ -83,7 +85,9 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   if ((FState != kFormRunning && FState != kFormRefreshing) || FFrameKind == kFrameNoCaption ||
       IsMaximizedMDIChild() || !FSkinData || !FFrameSkinned)
     return;
-  HDC target = dc ? dc : GetWindowDC(FWnd);
+  std::optional<zfw::WindowDc> own;
+  if (!dc) own.emplace(FWnd, zfw::DcArea::WholeWindow);
+  const HDC target = dc ? dc : own->get();
   if (!target) return;
   try {
     GetWindowRect(FWnd, &FWindowRect);
@@ -114,7 +118,6 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     LogCaughtException("form skin: painting the frame");
   }
   FHotObject = nullptr;
-  if (!dc) ReleaseDC(FWnd, target);
 }
 
 void TWinSkinForm::PaintTitle(HDC dc) {

@@ -4,6 +4,7 @@
 
 #include "framework/classes.h"
 #include "framework/forms.h"
+#include "framework/handles.h"
 #include "framework/menus.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/data/skin_platform.h"
@@ -51,10 +52,8 @@ wchar_t TMenuBtn::Accelerator() const {
 
 void TMenuBtn::Paint() {
   const HWND wnd = FFormSkin.Handle();
-  HDC dc = GetWindowDC(wnd);
-  if (!dc) return;
-  FBar.PaintItem(dc, *this);
-  ReleaseDC(wnd, dc);
+  zfw::WindowDc dc(wnd, zfw::DcArea::WholeWindow);
+  if (dc.get()) FBar.PaintItem(dc.get(), *this);
 }
 
 // ---- the bar ----

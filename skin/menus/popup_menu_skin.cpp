@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/handles.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/skin_log.h"
 #include "skin/frame/skin_messages.h"
@@ -113,13 +114,13 @@ LRESULT TWinSkinPopMenu::PaintFrame(WPARAM updateRegion) {
   if (!CanPaint() || !RenderBackground()) return CallOld(WM_NCPAINT, updateRegion, 0);
   // The update region of 1 stands for the whole window.
   const bool region = updateRegion > 1;
-  HDC dc = GetDCEx(FWnd, region ? reinterpret_cast<HRGN>(updateRegion) : nullptr,
-                   DCX_WINDOW | kDcxUseStyle | (region ? DCX_INTERSECTRGN : 0));
-  if (!dc) dc = GetWindowDC(FWnd);
-  if (!dc) return 0;
-  BlitBorder(dc);
-  BitBlt(dc, 0, 0, FBackground.Width(), FBackground.Height(), FBackground.Canvas().Handle(), 0, 0, SRCCOPY);
-  ReleaseDC(FWnd, dc);
+  HDC got = GetDCEx(FWnd, region ? reinterpret_cast<HRGN>(updateRegion) : nullptr,
+                    DCX_WINDOW | kDcxUseStyle | (region ? DCX_INTERSECTRGN : 0));
+  if (!got) got = GetWindowDC(FWnd);
+  zfw::WindowDc dc(FWnd, got);
+  if (!dc.get()) return 0;
+  BlitBorder(dc.get());
+  BitBlt(dc.get(), 0, 0, FBackground.Width(), FBackground.Height(), FBackground.Canvas().Handle(), 0, 0, SRCCOPY);
   return 0;
 }
 
@@ -151,10 +152,8 @@ POINT TWinSkinPopMenu::ClientOrigin() const {
 LRESULT TWinSkinPopMenu::PaintClient(WPARAM wParam, LPARAM lParam) {
   if (HasFrame() || !CanPaint() || !RenderBackground()) return CallOld(WM_PAINT, wParam, lParam);
   const LRESULT result = CallOld(WM_PAINT, wParam, lParam);
-  if (HDC dc = GetWindowDC(FWnd)) {
-    BlitBorder(dc);
-    ReleaseDC(FWnd, dc);
-  }
+  zfw::WindowDc dc(FWnd, zfw::DcArea::WholeWindow);
+  if (dc.get()) BlitBorder(dc.get());
   return result;
 }
 
