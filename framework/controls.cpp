@@ -6,6 +6,7 @@
 
 #include "framework/actions.h"
 #include "framework/class_builder.h"
+#include "framework/fault_log.h"
 #include "framework/forms.h"
 
 namespace zfw {
@@ -87,6 +88,8 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (c->WindowProc) c->WindowProc(m);
     else c->WndProc(m);
   } catch (...) {
+    // Nothing may be thrown through the system's dispatch: the message is answered 0.
+    LogCaughtException("window procedure");
     m.Result = 0;
   }
   if (msg == WM_NCDESTROY) c->detach();

@@ -9,6 +9,7 @@
 #include "framework/class_builder.h"
 #include "framework/description.h"
 #include "framework/dialogs.h"
+#include "framework/fault_log.h"
 
 namespace zfw {
 
@@ -83,6 +84,7 @@ void TCustomForm::BeforeDestruction() {
     try {
       OnDestroy(this);
     } catch (...) {
+      LogCaughtException("form destruction handler");
     }
   }
 }
@@ -513,6 +515,7 @@ bool TApplication::process(MSG& msg) {
   try {
     if (PreTranslate(msg)) return true;
   } catch (...) {
+    LogCaughtException("message loop");
     return true;
   }
   TranslateMessage(&msg);
@@ -597,6 +600,7 @@ void CALLBACK TTimer::tick(HWND, UINT, UINT_PTR id, DWORD) {
   try {
     if (it->second->OnTimer) it->second->OnTimer(it->second);
   } catch (...) {
+    LogCaughtException("timer handler");
   }
 }
 

@@ -7,7 +7,7 @@
 #include "framework/handles.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 
 namespace zembrel {
@@ -127,14 +127,14 @@ void TSkinControl::WndProc(zfw::TMessage& msg) {
     further = BeforeMessage(msg);
   } catch (...) {
     // The control skin's own reaction failed; the control's handling still runs.
-    LogCaughtException("control skin");
+    zfw::LogCaughtException("control skin");
   }
   if (!further) return;
   CallOldProc(msg);
   try {
     AfterMessage(msg);
   } catch (...) {
-    LogCaughtException("control skin");
+    zfw::LogCaughtException("control skin");
   }
 }
 
@@ -207,7 +207,7 @@ void TSkinControl::PaintWindow(HDC dc) {
     if (window_dc.get()) Paint(window_dc.get(), rect);
   } catch (...) {
     // The control stays unpainted for this cycle.
-    LogCaughtException("control skin paint");
+    zfw::LogCaughtException("control skin paint");
   }
 }
 

@@ -10,7 +10,7 @@
 #include "skin/controls/WinSubClass.h"
 #include "skin/controls/skin_control_paint.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/paint/ImgUtil.h"
 #include "skin/paint/skin_paint.h"
 
@@ -269,7 +269,7 @@ void TSkinControl::SetPropText(zfw::TPersistent* obj, const std::string& name, c
     }
   } catch (const std::exception& e) {
     // A text the property does not take leaves it as it was.
-    LogSkinFault("SetPropText", name + ": " + e.what());
+    zfw::LogFault("SetPropText", name + ": " + e.what());
   }
 }
 

@@ -7,7 +7,7 @@
 #include "framework/messages.h"
 #include "skin/controls/skin_scrollbar_control.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 
 namespace zembrel {
 namespace {
@@ -108,7 +108,7 @@ LRESULT CALLBACK TSkinComBox::EditProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM
         break;
     }
   } catch (...) {
-    LogCaughtException("combo box edit");
+    zfw::LogCaughtException("combo box edit");
   }
   return result;
 }

@@ -9,7 +9,7 @@
 #include "skin/controls/skin_control_paint.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 
 namespace zembrel {
@@ -181,7 +181,7 @@ LRESULT CALLBACK TWScrollbar::Proc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lpa
   try {
     return self->Message(msg, wparam, lparam);
   } catch (...) {
-    LogCaughtException("scroll-bar overlay");
+    zfw::LogCaughtException("scroll-bar overlay");
     return 0;
   }
 }

@@ -13,7 +13,7 @@
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/menus/form_menus.h"
 #include "skin/frame/nc_objects.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/skin_matching.h"
@@ -218,7 +218,7 @@ void TWinSkinForm::Start() {
     if (FForm) SkinFormControls(*this, *FForm);
     else SkinChildWindows(*this, FWnd);
   } catch (...) {
-    LogCaughtException("form skin: skinning the controls");
+    zfw::LogCaughtException("form skin: skinning the controls");
   }
   if (FState == kFormCreated && FFrameSkinned) {
     if (FMDIKind == kMDIChild) {
@@ -420,7 +420,7 @@ void TWinSkinForm::StopControlSkins() {
       skin->FormSkinGone();
       delete skin;
     } catch (...) {
-      LogCaughtException("form skin: stopping a control skin");
+      zfw::LogCaughtException("form skin: stopping a control skin");
     }
   }
 }

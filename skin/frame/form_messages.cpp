@@ -10,7 +10,7 @@
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/menus/form_menus.h"
 #include "skin/frame/nc_objects.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/manager/skin_matching.h"
@@ -38,7 +38,7 @@ LRESULT TWinSkinForm::WindowEntry(void* self, UINT msg, WPARAM wp, LPARAM lp) {
   try {
     form->WindowProc(m);
   } catch (...) {
-    LogCaughtException("form skin: window procedure");
+    zfw::LogCaughtException("form skin: window procedure");
   }
   return m.Result;
 }
@@ -49,7 +49,7 @@ LRESULT TWinSkinForm::ClientEntry(void* self, UINT msg, WPARAM wp, LPARAM lp) {
   try {
     form->ClientWindowProc(m);
   } catch (...) {
-    LogCaughtException("form skin: MDI client procedure");
+    zfw::LogCaughtException("form skin: MDI client procedure");
   }
   return m.Result;
 }

@@ -10,7 +10,7 @@
 #include "skin/frame/WinSkinForm.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/frame/nc_objects.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/paint/skin_paint.h"
 
 namespace zembrel {
@@ -115,7 +115,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       BitBlt(target, 0, 0, W, H, buffer, 0, 0, SRCCOPY);
     }
   } catch (...) {
-    LogCaughtException("form skin: painting the frame");
+    zfw::LogCaughtException("form skin: painting the frame");
   }
   FHotObject = nullptr;
 }

@@ -4,7 +4,7 @@
 #include "framework/class_builder.h"
 #include "framework/forms.h"
 #include "skin/frame/skin_messages.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 
 namespace zembrel {
 
@@ -61,7 +61,7 @@ void TSkinCaption::FormMessage(zfw::TMessage& m) {
     }
     if (m.Msg == SKM_BUTTONCLICK && ButtonClick(static_cast<int>(m.WParam))) return;
   } catch (...) {
-    LogCaughtException("caption button");
+    zfw::LogCaughtException("caption button");
     return;
   }
   if (old_proc_) old_proc_(m);

@@ -7,7 +7,7 @@
 #include "framework/forms.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 
 namespace zembrel {
 
@@ -55,7 +55,7 @@ TSkinManage::TSkinManage() : FTimer(std::make_unique<zfw::TTimer>(nullptr)), FId
     try {
       DoAction();
     } catch (...) {
-      LogCaughtException("skin manager timer");
+      zfw::LogCaughtException("skin manager timer");
     }
   };
   SetSkinManagerLink(this);

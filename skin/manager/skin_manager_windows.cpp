@@ -6,7 +6,7 @@
 #include "framework/forms.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_control_classes.h"
 #include "skin/manager/skin_manager.h"
@@ -55,7 +55,7 @@ LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wparam, LPARAM lparam
     try {
       manager->OnHookEvent(code, wparam, lparam);
     } catch (...) {
-      LogCaughtException("skin manager hook");
+      zfw::LogCaughtException("skin manager hook");
     }
   }
   return CallNextHookEx(manager ? manager->FHook.get() : nullptr, code, wparam, lparam);
@@ -168,7 +168,7 @@ bool TSkinManage::SkinWindow(HWND wnd) {
     if (framework_form) formSkin->AttachForm(skinData, framework_form);
     else formSkin->AttachWindow(skinData);
   } catch (...) {
-    LogCaughtException("skin manager attach");
+    zfw::LogCaughtException("skin manager attach");
     // The window keeps its own look.
     std::erase(FFormSkins, formSkin);
     formSkin->Stop();

@@ -12,7 +12,7 @@
 #include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_control_classes.h"
 
@@ -156,7 +156,7 @@ void SkinControl(TWinSkinForm& formSkin, zfw::TControl& control, zfw::TWinContro
     MatchControlTable(formSkin, control, name);
   } catch (...) {
     // The control keeps its own look.
-    LogCaughtException("matching rules");
+    zfw::LogCaughtException("matching rules");
   }
 }
 

@@ -1,7 +1,7 @@
 #include "skin/menus/menu_bar_tracking.h"
 
 #include "skin/data/skin_platform.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/menus/menu_owner_draw.h"
 
@@ -114,7 +114,7 @@ LRESULT CALLBACK MenuHookProc(int code, WPARAM wParam, LPARAM lParam) {
   try {
     if (code >= 0 && lParam && g_hook.bar) return handle(code, wParam, *reinterpret_cast<MSG*>(lParam));
   } catch (...) {
-    LogCaughtException("menu bar hook");
+    zfw::LogCaughtException("menu bar hook");
   }
   return CallNextHookEx(g_hook.hook, code, wParam, lParam);
 }

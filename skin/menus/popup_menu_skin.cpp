@@ -4,7 +4,7 @@
 
 #include "framework/handles.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
 #include "skin/menus/menu_item_painter.h"
@@ -61,7 +61,7 @@ LRESULT TWinSkinPopMenu::Entry(void* object, UINT msg, WPARAM wParam, LPARAM lPa
   try {
     return self->WindowProc(msg, wParam, lParam);
   } catch (...) {
-    LogCaughtException("popup menu skin");
+    zfw::LogCaughtException("popup menu skin");
     return self->FOldProc ? self->CallOld(msg, wParam, lParam) : DefWindowProcA(wnd, msg, wParam, lParam);
   }
 }

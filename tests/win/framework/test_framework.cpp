@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 
 #include "framework/class_builder.h"
 #include "framework/description.h"
 #include "framework/dialogs.h"
+#include "framework/fault_log.h"
 #include "framework/forms.h"
 
 using namespace zfw;
@@ -212,6 +214,47 @@ TEST(Controls, WindowProcCanBeReplacedAndRestored) {
   seen.clear();
   EXPECT_EQ(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0), 3);
   EXPECT_TRUE(seen.empty());
+}
+
+// A failure thrown inside a window procedure or a timer handler stops there: the message is
+// answered 0, the window and the timer go on, and the failure is logged with where it happened.
+TEST(Controls, FailuresInHandlersAreCaughtAndLogged) {
+  ClearFaultLog();
+  TTestForm form(nullptr);
+  auto* btn = new TButton(&form);
+  btn->SetParent(&form);
+  form.Show();
+  TWndMethod old = btn->WindowProc;
+  btn->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_USER + 7) throw std::runtime_error("broken handler");
+    old(m);
+  };
+  EXPECT_EQ(SendMessageA(btn->Handle(), WM_USER + 7, 0, 0), 0);
+  EXPECT_TRUE(IsWindow(btn->Handle()));
+  SetWindowTextA(btn->Handle(), "still");
+  EXPECT_EQ(SendMessageA(btn->Handle(), WM_GETTEXTLENGTH, 0, 0), 5);
+  btn->WindowProc = old;
+
+  TTimer timer(nullptr);
+  int ticks = 0;
+  timer.SetInterval(20);
+  timer.OnTimer = [&](TObject*) {
+    ++ticks;
+    throw std::runtime_error("broken timer");
+  };
+  timer.SetEnabled(true);
+  const DWORD end = GetTickCount() + 3000;
+  MSG msg;
+  while (ticks < 2 && GetTickCount() < end) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(5);
+  }
+  timer.SetEnabled(false);
+  EXPECT_GE(ticks, 2) << "the timer keeps running";
+  const std::vector<std::string> lines = FaultLogLines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "window procedure: broken handler");
+  EXPECT_EQ(lines[1], "timer handler: broken timer");
 }
 
 TEST(Controls, NotificationsReachTheControlsThatListen) {

@@ -17,7 +17,7 @@
 #include "framework/stdctrls.h"
 #include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 #include "tests/win/ui/ui_driver.h"
 
@@ -74,7 +74,7 @@ struct ButtonFixture {
 const std::string kBefore = "before " + std::to_string(WM_USER + 5), kAfter = "after " + std::to_string(WM_USER + 5);
 
 TEST(SkinControlBase, ControlModeRunsBeforeTheControlsHandlingThenAfter) {
-  ClearSkinLog();
+  zfw::ClearFaultLog();
   ButtonFixture f;
   auto* skin = new RecordingSkin(f.button);
   skin->Attach(nullptr, nullptr, f.button, false, nullptr);
@@ -114,7 +114,7 @@ TEST(SkinControlBase, ControlModeRunsBeforeTheControlsHandlingThenAfter) {
   skin->seen.clear();
   f.button->Perform(WM_USER + 5);
   EXPECT_TRUE(skin->seen.empty());
-  EXPECT_EQ(SkinLogLines(), std::vector<std::string>{});
+  EXPECT_EQ(zfw::FaultLogLines(), std::vector<std::string>{});
 }
 
 TEST(SkinControlBase, HandleModeSubclassesTheWindowAndGivesItBack) {

@@ -19,7 +19,7 @@
 #include "skin/controls/WinSubClass.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/frame/WinSkinForm.h"
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
 #include "tests/win/ui/ui_driver.h"
@@ -100,7 +100,7 @@ std::vector<uint8_t> ProgramSkinStream() {
 class SkinManagerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ClearSkinLog();
+    zfw::ClearFaultLog();
     manager = &InstallSkinManager();
     data = std::make_unique<TSkinData>(nullptr);
     data->SetName("Skin");
@@ -114,7 +114,7 @@ class SkinManagerTest : public ::testing::Test {
     windows.clear();
     data.reset();
     FreeSkinManager();
-    EXPECT_EQ(SkinLogLines(), std::vector<std::string>{});
+    EXPECT_EQ(zfw::FaultLogLines(), std::vector<std::string>{});
   }
 
   HWND Bare(const char* cls = "ZembrelManagerTest", WNDPROC proc = DefWindowProcA, int w = 320, int h = 240,

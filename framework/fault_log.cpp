@@ -1,11 +1,11 @@
-#include "skin/frame/skin_log.h"
+#include "framework/fault_log.h"
 
 #include <windows.h>
 
 #include <deque>
 #include <exception>
 
-namespace zembrel {
+namespace zfw {
 namespace {
 
 std::deque<std::string>& Lines() {
@@ -15,9 +15,9 @@ std::deque<std::string>& Lines() {
 
 }  // namespace
 
-void LogSkinFault(const char* where, const std::string& what) {
+void LogFault(const char* where, const std::string& what) {
   std::string line = std::string(where) + ": " + what;
-  OutputDebugStringA(("zembrel skin: " + line + "\n").c_str());
+  OutputDebugStringA(("zembrel: " + line + "\n").c_str());
   Lines().push_back(std::move(line));
   if (Lines().size() > 200) Lines().pop_front();
 }
@@ -26,13 +26,13 @@ void LogCaughtException(const char* where) {
   try {
     throw;
   } catch (const std::exception& e) {
-    LogSkinFault(where, e.what());
+    LogFault(where, e.what());
   } catch (...) {
-    LogSkinFault(where, "unknown exception");
+    LogFault(where, "unknown exception");
   }
 }
 
-std::vector<std::string> SkinLogLines() { return {Lines().begin(), Lines().end()}; }
-void ClearSkinLog() { Lines().clear(); }
+std::vector<std::string> FaultLogLines() { return {Lines().begin(), Lines().end()}; }
+void ClearFaultLog() { Lines().clear(); }
 
-}  // namespace zembrel
+}  // namespace zfw
