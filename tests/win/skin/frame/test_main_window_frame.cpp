@@ -5,6 +5,7 @@
 
 #include "app/frm_main.h"
 #include "app/help_frm.h"
+#include "app/job_texts.h"
 #include "skin/frame/WinSkinForm.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/frame/skin_messages.h"
@@ -75,34 +76,59 @@ TEST_F(MainWindowFrame, ClientAreaIsKeptSkinnedAndAfterwards) {
   EXPECT_EQ(GetMenu(form->Handle()), form->MainMenu1->Handle());
 }
 
+// Every item of the band is reached with the mouse, as a user would: the pointer walks the band
+// from the left until the item is hot, and a click there runs the item's command.
 TEST_F(MainWindowFrame, MenuCommandsAreReachedFromTheBand) {
   ASSERT_GT(skin->MenuHeight(), 0);
-  RECT window{};
-  GetWindowRect(form->Handle(), &window);
-  // The third item of the band opens the help window.
-  int x = skin->BorderLeft() + 2;
-  const int y = window.top + skin->BorderTop() + skin->MenuHeight() / 2;
-  // Walk the band from the left until the pointer is over the third item, as a user would.
-  int found = -1;
-  for (; x < 712 && found != 2; x += 4) {
-    SetCursorPos(window.left + x, y);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof in);
-    ui::pump(20);
-    if (auto* item = dynamic_cast<TMenuBtn*>(skin->HotObject())) found = item->Index();
+  ASSERT_EQ(form->MainMenu1->Items().Count(), 4);
+  auto clickItem = [&](int index) {
+    RECT window{};
+    GetWindowRect(form->Handle(), &window);
+    const int y = window.top + skin->BorderTop() + skin->MenuHeight() / 2;
+    int found = -1;
+    for (int x = skin->BorderLeft() + 2; x < 712 && found != index; x += 4) {
+      SetCursorPos(window.left + x, y);
+      INPUT in{};
+      in.type = INPUT_MOUSE;
+      in.mi.dwFlags = MOUSEEVENTF_MOVE;
+      SendInput(1, &in, sizeof in);
+      ui::pump(20);
+      if (auto* item = dynamic_cast<TMenuBtn*>(skin->HotObject())) found = item->Index();
+    }
+    if (found != index) return false;
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof click[0]);
+    return true;
+  };
+  // The answered window closes itself; what it said tells which command ran.
+  struct Case {
+    int item;
+    const char* windowClass;
+    const char* text;  // part of what the window says, or null
+  };
+  const Case cases[] = {
+      {0, "#32770", texts::kSaveSucceeded},     // save the settings
+      {1, "#32770", texts::kEmptyArchiveList},  // start, with no archive listed
+      {2, "Tfrm_help", nullptr},                // help
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    ui::Answerer answer(c.windowClass, {[](HWND wnd) {
+                          if (ui::class_of(wnd) == "#32770") PostMessageA(wnd, WM_COMMAND, IDOK, 0);
+                          else PostMessageA(wnd, WM_CLOSE, 0, 0);
+                        }});
+    ASSERT_TRUE(clickItem(c.item));
+    ASSERT_TRUE(ui::pump_until([&] { return answer.answered() == 1; }, 8000));
+    if (c.text) EXPECT_NE(answer.texts().front().find(c.text), std::string::npos) << answer.texts().front();
+    ui::pump(400);
   }
-  ASSERT_EQ(found, 2);
-  // The help window runs modally; it is answered (closed) from a timer inside its loop.
-  ui::Answerer help("Tfrm_help", {[](HWND wnd) { PostMessageA(wnd, WM_CLOSE, 0, 0); }});
-  INPUT click[2]{};
-  click[0].type = click[1].type = INPUT_MOUSE;
-  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, click, sizeof click[0]);
-  EXPECT_TRUE(ui::pump_until([&] { return help.answered() == 1; }, 8000));
-  ui::pump(300);
+  // Exit: the main window closes (the settings are not asked about unless the box is ticked).
+  ASSERT_FALSE(form->ck_saveexit->Checked());
+  ASSERT_TRUE(clickItem(3));
+  EXPECT_TRUE(ui::pump_until([&] { return !IsWindowVisible(form->Handle()); }, 5000));
 }
 
 // The skin manager's hook skins every window a user meets: the main window, the help window and
