@@ -7,10 +7,12 @@
 #include "app/help_frm.h"
 #include "app/job_texts.h"
 #include "skin/frame/WinSkinForm.h"
+#include "skin/frame/nc_objects.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/frame/skin_messages.h"
 #include "skin/manager/skin_manager.h"
 #include "tests/win/ui/ui_driver.h"
+#include "tests/win/ui/x_input.h"
 
 namespace zembrel::test {
 namespace {
@@ -129,6 +131,34 @@ TEST_F(MainWindowFrame, MenuCommandsAreReachedFromTheBand) {
   ASSERT_FALSE(form->ck_saveexit->Checked());
   ASSERT_TRUE(clickItem(3));
   EXPECT_TRUE(ui::pump_until([&] { return !IsWindowVisible(form->Handle()); }, 5000));
+}
+
+// A double click on the title's icon closes the window: the first click opens the skinned system
+// menu, the second, within the double-click time, ends it and closes the window.
+TEST_F(MainWindowFrame, ADoubleClickOnTheIconClosesTheWindow) {
+  RECT window{};
+  GetWindowRect(form->Handle(), &window);
+  const int y = window.top + skin->BorderTop() / 2;
+  POINT icon{-1, -1};
+  for (int x = 1; x < 80 && icon.x < 0; x += 2) {
+    SetCursorPos(window.left + x, y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    ui::pump(20);
+    if (auto* button = dynamic_cast<TWinSysButton*>(skin->HotObject()); button && button->Action() == 3)
+      icon = POINT{window.left + x + 3, y};
+  }
+  ASSERT_GE(icon.x, 0) << "the icon is found on the title";
+  // Should the second click go astray, the menu left open is ended, so that the test fails on its
+  // checks instead of waiting in the menu's loop for good.
+  const UINT_PTR watchdog = SetTimer(nullptr, 0, 4000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  ASSERT_TRUE(ui::x_double_click(icon));
+  EXPECT_TRUE(ui::pump_until([&] { return !IsWindowVisible(form->Handle()); }, 5000));
+  KillTimer(nullptr, watchdog);
+  HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr);
+  EXPECT_FALSE(menu && IsWindowVisible(menu)) << "no system menu left open";
 }
 
 // The skin manager's hook skins every window a user meets: the main window, the help window and
