@@ -80,11 +80,7 @@ void mouse(DWORD flags) {
   in.mi.dwFlags = flags;
   SendInput(1, &in, sizeof in);
 }
-void mouse_to(POINT p) {
-  SetCursorPos(p.x, p.y);
-  mouse(MOUSEEVENTF_MOVE);
-  pump(150);
-}
+void mouse_to(POINT p) { move_pointer(p, 150); }
 
 // The skinned frame in its looks: active, inactive, a caption button hot and pressed, maximised,
 // minimised.
@@ -131,12 +127,7 @@ void shoot_frame_states(Tmain_frm& form, TWinSkinForm& skin) {
 void hover(HWND wnd, const RECT& object) {
   RECT w{};
   GetWindowRect(wnd, &w);
-  SetCursorPos(w.left + (object.left + object.right) / 2, w.top + (object.top + object.bottom) / 2);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &in, sizeof in);
-  pump(500);
+  move_pointer(POINT{w.left + (object.left + object.right) / 2, w.top + (object.top + object.bottom) / 2}, 500);
 }
 
 // Inside a popup menu's modal loop: keys for the menu itself (left in the queue for its loop),

@@ -32,6 +32,17 @@ inline void pump(int ms) {
   pump_until([] { return false; }, ms);
 }
 
+// The pointer put at a screen point as a user's move there: SetCursorPos places Wine's pointer
+// (and warps the X server's), SendInput makes the move an input event the window sees.
+inline void move_pointer(POINT screen, int settle_ms = 20) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &in, sizeof in);
+  pump(settle_ms);
+}
+
 inline std::string class_of(HWND w) {
   char name[128] = {};
   GetClassNameA(w, name, sizeof name);

@@ -16,14 +16,7 @@ void SendMouse(DWORD flags) {
   in.mi.dwFlags = flags;
   SendInput(1, &in, sizeof in);
 }
-void MoveTo(POINT p) {
-  SetCursorPos(p.x, p.y);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &in, sizeof in);
-  ui::pump(60);
-}
+void MoveTo(POINT p) { ui::move_pointer(p, 60); }
 void Down(POINT p) {
   MoveTo(p);
   SendMouse(MOUSEEVENTF_LEFTDOWN);

@@ -89,12 +89,7 @@ TEST_F(MainWindowFrame, MenuCommandsAreReachedFromTheBand) {
     const int y = window.top + skin->BorderTop() + skin->MenuHeight() / 2;
     int found = -1;
     for (int x = skin->BorderLeft() + 2; x < 712 && found != index; x += 4) {
-      SetCursorPos(window.left + x, y);
-      INPUT in{};
-      in.type = INPUT_MOUSE;
-      in.mi.dwFlags = MOUSEEVENTF_MOVE;
-      SendInput(1, &in, sizeof in);
-      ui::pump(20);
+      ui::move_pointer(POINT{window.left + x, y});
       if (auto* item = dynamic_cast<TMenuBtn*>(skin->HotObject())) found = item->Index();
     }
     if (found != index) return false;
@@ -141,12 +136,7 @@ TEST_F(MainWindowFrame, ADoubleClickOnTheIconClosesTheWindow) {
   const int y = window.top + skin->BorderTop() / 2;
   POINT icon{-1, -1};
   for (int x = 1; x < 80 && icon.x < 0; x += 2) {
-    SetCursorPos(window.left + x, y);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof in);
-    ui::pump(20);
+    ui::move_pointer(POINT{window.left + x, y});
     if (auto* button = dynamic_cast<TWinSysButton*>(skin->HotObject()); button && button->Action() == 3)
       icon = POINT{window.left + x + 3, y};
   }
