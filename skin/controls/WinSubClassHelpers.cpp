@@ -22,8 +22,6 @@ const zfw::PropInfo* FindProp(zfw::TPersistent* obj, const std::string& name) {
   return obj ? zfw::GetPropInfo(*obj, name) : nullptr;
 }
 
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
 
 // Transparent text in the control's plain font, grey when disabled; undone at scope end.
 class CaptionSetup {
@@ -177,9 +175,9 @@ void TSkinControl::DrawCaption(zfw::TCanvas& canvas, RECT rect, UINT align, bool
   CaptionSetup setup(canvas, enabled);
   const HDC dc = canvas.Handle();
   RECT place = MeasureText(dc, text, rect, align | DT_NOCLIP | DT_EXPANDTABS);
-  OffsetRect(&place, 0, (Height(rect) - Height(place)) / 2 - 1);
+  OffsetRect(&place, 0, (height_of(rect) - height_of(place)) / 2 - 1);
   if (align == DT_CENTER) {
-    OffsetRect(&place, (Width(rect) - Width(place)) / 2, 0);
+    OffsetRect(&place, (width_of(rect) - width_of(place)) / 2, 0);
   } else {
     place.left = rect.left;
     place.right = rect.right;
@@ -191,24 +189,24 @@ void TSkinControl::DrawImageAndCaption(zfw::TCanvas& canvas, RECT rect, int alig
                                        int imageIndex, HIMAGELIST imageList) {
   int iconWidth = 0, iconHeight = 0;
   if (imageList) ImageList_GetIconSize(imageList, &iconWidth, &iconHeight);
-  const bool withIcon = imageIndex != -1 && imageList && iconWidth < Width(rect);
+  const bool withIcon = imageIndex != -1 && imageList && iconWidth < width_of(rect);
   if (!withIcon) iconWidth = 0;
   const bool enabled = !FControl || FControl->Enabled();
   CaptionSetup setup(canvas, enabled);
   const HDC dc = canvas.Handle();
   const RECT measured =
       MeasureText(dc, text, rect, DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | DT_END_ELLIPSIS);
-  const int textWidth = Width(measured);
+  const int textWidth = width_of(measured);
   int offset = 3;
-  if (align == 1) offset = (Width(rect) - iconWidth - textWidth) / 2;
-  else if (align == 2) offset = Width(rect) - iconWidth - textWidth - 2;
+  if (align == 1) offset = (width_of(rect) - iconWidth - textWidth) / 2;
+  else if (align == 2) offset = width_of(rect) - iconWidth - textWidth - 2;
   if (offset < 2) offset = 1;
   if (withIcon)
-    ImageList_Draw(imageList, imageIndex, dc, rect.left + offset, rect.top + (Height(rect) - iconWidth) / 2,
+    ImageList_Draw(imageList, imageIndex, dc, rect.left + offset, rect.top + (height_of(rect) - iconWidth) / 2,
                    ILD_TRANSPARENT);
   RECT place{rect.left + offset + iconWidth, rect.top, rect.right, rect.bottom};
-  place.top += (Height(rect) - Height(measured)) / 2;
-  place.bottom = place.top + Height(measured);
+  place.top += (height_of(rect) - height_of(measured)) / 2;
+  place.bottom = place.top + height_of(measured);
   IntersectRect(&place, &place, &rect);
   DrawTextWide(dc, text, place, TextFlags(DT_END_ELLIPSIS | DT_EXPANDTABS | DT_SINGLELINE));
 }

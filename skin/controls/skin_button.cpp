@@ -15,8 +15,6 @@ namespace {
 constexpr UINT kCaptionFlags = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
 constexpr int kMenuArrowWidth = 17;
 
-int width_of(const RECT& r) { return r.right - r.left; }
-int height_of(const RECT& r) { return r.bottom - r.top; }
 
 // The off-screen picture every button kind starts from: background and element frame, the
 // caption font selected and the frame's text colour set; copied to the target when it ends.

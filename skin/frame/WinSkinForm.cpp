@@ -3,7 +3,6 @@
 #include "skin/frame/WinSkinForm.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "framework/class_builder.h"
 #include "framework/forms.h"
@@ -212,8 +211,10 @@ void TWinSkinForm::Start() {
   ReadCaptionText();
   // A window whose menu moved to the band was measured at attach, while it still had its menu.
   if (!FMenuBar) MeasureOriginalFrame();
-  // The controls' skins and the first resize and region are painted once, at the end.
-  std::optional<zfw::RedrawPause> pause(std::in_place, FWnd);
+  // The controls' skins and the first resize and region are painted once, when the start is
+  // over: the first resize may have kept client pixels the window had not painted yet, so all of
+  // it is painted afresh, frame included.
+  zfw::RedrawPause pause(FWnd);
   try {
     if (FForm) SkinFormControls(*this, *FForm);
     else SkinChildWindows(*this, FWnd);
@@ -243,10 +244,6 @@ void TWinSkinForm::Start() {
   AfterSkin();
   FState = kFormRunning;
   FTimer->SetEnabled(true);
-  // The first resize may have kept client pixels the window had not painted yet: all of it is
-  // painted afresh, frame included.
-  pause.reset();
-  if (FFrameSkinned) RedrawWindow(FWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::MeasureOriginalFrame() {

@@ -19,8 +19,6 @@ namespace {
 constexpr UINT kCaptionFlags = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
 constexpr int kMenuBarFrames = 2;
 
-int width_of(const RECT& r) { return r.right - r.left; }
-int height_of(const RECT& r) { return r.bottom - r.top; }
 
 // The skin's menu-bar element (section Personality, key menuBar); null when the skin has none.
 TDataSkinObject* menu_bar_element(TSkinData& skin) {

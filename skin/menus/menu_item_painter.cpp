@@ -18,8 +18,6 @@ constexpr UINT kDrawCaptionRtl = kDrawCaption | DT_RIGHT | DT_RTLREADING;       
 // The system's check-mark bitmap (OBM_CHECK, declared only with OEMRESOURCE).
 constexpr int kCheckMarkBitmap = 32760;
 
-int width_of(const RECT& r) { return r.right - r.left; }
-int height_of(const RECT& r) { return r.bottom - r.top; }
 
 TDataSkinObject* menu_item_element(TSkinData& skin) {
   TDataSkinObject* e = skin.Element("MenuItem");

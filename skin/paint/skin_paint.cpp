@@ -11,8 +11,6 @@ int g_paint_starts = 0;
 std::unique_ptr<zfw::TBitmap> g_work_bitmap;
 std::unique_ptr<std::vector<std::string>> g_work_strings;
 
-int width_of(const RECT& r) { return r.right - r.left; }
-int height_of(const RECT& r) { return r.bottom - r.top; }
 bool inverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
 
 Margins non_negative(const Margins& m) {

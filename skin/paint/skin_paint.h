@@ -20,6 +20,9 @@ class TControl;
 
 namespace zembrel {
 
+inline int width_of(const RECT& r) { return r.right - r.left; }
+inline int height_of(const RECT& r) { return r.bottom - r.top; }
+
 // The skin's transparent key colour: magenta.
 inline constexpr zfw::TColor kSkinTransparent = 0xFF00FF;
 
