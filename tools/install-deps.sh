@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick
   fonts-wqy-zenhei googletest dpkg-dev locales libjpeg-dev rsync
-  rar
+  rar ccache
 )
 
 # Wine names Unix files in the Unix locale's charset: without a real zh_CN.UTF-8 locale, Chinese
