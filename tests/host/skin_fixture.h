@@ -30,11 +30,24 @@ inline FrameRect FrameOf(const SkinBmp& bmp, int frames, int frame, bool vertica
   return {(frame - 1) * (bmp.width / frames), 0, bmp.width / frames, bmp.height};
 }
 
-class PackedSkin : public ::testing::Test {
+// One of the program's built-in skins: its packed file and its definition's name in it.
+struct BuiltInSkin {
+  const char* name;
+  const char* packed;
+  const char* definition;
+};
+inline const BuiltInSkin kBuiltInSkins[] = {
+    {"light", ZEMBREL_SKIN_PACKED_PATH, "zembrel.ini"},
+    {"dark", ZEMBREL_DARK_SKIN_PACKED_PATH, "dark.ini"},
+};
+inline std::string BuiltInSkinName(const ::testing::TestParamInfo<BuiltInSkin>& info) { return info.param.name; }
+
+// Each test of a fixture derived from this runs once for every built-in skin.
+class PackedSkin : public ::testing::TestWithParam<BuiltInSkin> {
  protected:
   void SetUp() override {
-    packed_ = ReadFileBytes(ZEMBREL_SKIN_PACKED_PATH);
-    ASSERT_FALSE(packed_.empty()) << "no packed skin at " << ZEMBREL_SKIN_PACKED_PATH;
+    packed_ = ReadFileBytes(GetParam().packed);
+    ASSERT_FALSE(packed_.empty()) << "no packed skin at " << GetParam().packed;
     ASSERT_TRUE(reader_.ReadSkin(packed_)) << reader_.Error();
     std::vector<std::uint8_t> ini;
     reader_.FindEntry(".ini", ini, ini_name_);

@@ -105,7 +105,7 @@ class SkinContrast : public PackedSkin {
   }
 };
 
-TEST_F(SkinContrast, EveryTextColourOnEveryBackgroundItIsDrawnOn) {
+TEST_P(SkinContrast, EveryTextColourOnEveryBackgroundItIsDrawnOn) {
   const Background face = Table("ButtonFace"), menu = Table("Menu"), menubar = Table("Menubar"), hilight = Table("Hilight");
   const Background menu_back = Element("MenuBackground", "Image", 1, 1);
   // A normal menu item is transparent: its text sits on the menu background measured beside it.
@@ -138,6 +138,8 @@ TEST_F(SkinContrast, EveryTextColourOnEveryBackgroundItIsDrawnOn) {
   for (const Pair& p : pairs)
     for (const Background& g : p.grounds) ExpectLegible(p.text, g);
 }
+
+INSTANTIATE_TEST_SUITE_P(BuiltIn, SkinContrast, ::testing::ValuesIn(kBuiltInSkins), BuiltInSkinName);
 
 }  // namespace
 }  // namespace zembrel::testing

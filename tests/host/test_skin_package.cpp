@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "tests/host/skin_fixture.h"
+#include "tools/skinart/definition_overlay.h"
 #include "tools/skinart/skin_colours.h"
 #include "tools/skinpack/skinpack_cli.h"
 
@@ -88,10 +89,14 @@ std::vector<std::string> ListedEntries() {
   return names;
 }
 
-TEST_F(SkinPackage, UnpacksToA40000ContainerOfTheDefinitionAndTheListedBitmaps) {
+TEST_P(SkinPackage, UnpacksToA40000ContainerOfTheDefinitionAndTheListedBitmaps) {
   EXPECT_EQ(reader_.Format(), kSkinFormat40000);
-  EXPECT_EQ(reader_.Names(), ListedEntries());
-  EXPECT_EQ(ini_name_, "zembrel.ini");
+  // The list's first entry is the light skin's definition; each skin has its own.
+  std::vector<std::string> entries = ListedEntries();
+  ASSERT_FALSE(entries.empty());
+  entries[0] = GetParam().definition;
+  EXPECT_EQ(reader_.Names(), entries);
+  EXPECT_EQ(ini_name_, GetParam().definition);
   for (const std::string& name : reader_.Names())
     if (name != ini_name_) {
       EXPECT_TRUE(name.size() > 4 && name.ends_with(".bmp")) << name;
@@ -100,9 +105,9 @@ TEST_F(SkinPackage, UnpacksToA40000ContainerOfTheDefinitionAndTheListedBitmaps) 
 
 // What skinpack reports of the packed skin: the 40000 format, the definition and each bitmap the
 // definition names, and nothing it does not name.
-TEST_F(SkinPackage, ListShowsTheFormatTheDefinitionAndEveryNamedBitmap) {
+TEST_P(SkinPackage, ListShowsTheFormatTheDefinitionAndEveryNamedBitmap) {
   std::ostringstream out, err;
-  ASSERT_EQ(skinpack::RunSkinpack({"list", ZEMBREL_SKIN_PACKED_PATH}, out, err), 0) << err.str();
+  ASSERT_EQ(skinpack::RunSkinpack({"list", GetParam().packed}, out, err), 0) << err.str();
   std::istringstream lines(out.str());
   std::string first;
   std::getline(lines, first);
@@ -116,8 +121,8 @@ TEST_F(SkinPackage, ListShowsTheFormatTheDefinitionAndEveryNamedBitmap) {
     EXPECT_GT(size, 0) << line;
     listed.insert(name);
   }
-  EXPECT_TRUE(listed.count("zembrel.ini"));
-  std::set<std::string> named = {"zembrel.ini"};
+  EXPECT_TRUE(listed.count(GetParam().definition));
+  std::set<std::string> named = {GetParam().definition};
   for (const ElementImage& e : ElementImages()) {
     const std::string name = Value(e.section, e.key);
     ASSERT_FALSE(name.empty()) << "[" << e.section << "] names no " << e.key;
@@ -128,7 +133,7 @@ TEST_F(SkinPackage, ListShowsTheFormatTheDefinitionAndEveryNamedBitmap) {
   EXPECT_EQ(listed, named);
 }
 
-TEST_F(SkinPackage, EveryImageSplitsIntoTheFramesItIsReadWith) {
+TEST_P(SkinPackage, EveryImageSplitsIntoTheFramesItIsReadWith) {
   for (const ElementImage& e : ElementImages()) {
     SCOPED_TRACE("[" + e.section + "] " + e.key);
     const SkinBmp bmp = Bitmap(Value(e.section, e.key));
@@ -146,7 +151,7 @@ TEST_F(SkinPackage, EveryImageSplitsIntoTheFramesItIsReadWith) {
 // height, so they never stretch; caption buttons fit in the title; scroll-bar cells are square
 // (arrows are drawn as square cells and the bar's breadth is the strip height); check and radio
 // cells are square; the combo button is as high as the combo strip the skin data builds (21).
-TEST_F(SkinPackage, StripsHaveTheCellSizesThePaintersAssume) {
+TEST_P(SkinPackage, StripsHaveTheCellSizesThePaintersAssume) {
   const int title = TitleHeight();
   EXPECT_EQ(Int("Personality", "LeftTopHeight"), title);
   EXPECT_EQ(Int("Personality", "RightTopHeight"), title);
@@ -171,7 +176,7 @@ TEST_F(SkinPackage, StripsHaveTheCellSizesThePaintersAssume) {
 
 // Magenta cuts the window region: it must round the corners and appear nowhere in the stretched
 // middle of a border, where it would cut a slit along the whole window edge.
-TEST_F(SkinPackage, FrameBordersAreTransparentOnlyInTheirCorners) {
+TEST_P(SkinPackage, FrameBordersAreTransparentOnlyInTheirCorners) {
   struct Border {
     const char* name;
     bool vertical;
@@ -210,7 +215,7 @@ TEST_F(SkinPackage, FrameBordersAreTransparentOnlyInTheirCorners) {
 
 // Each state a painter picks must look different from the others: somewhere in the frame a pixel
 // moves by at least 48 in its summed channels. Only the frames no painter tells apart may match.
-TEST_F(SkinPackage, StatesOfEveryStripLookDistinct) {
+TEST_P(SkinPackage, StatesOfEveryStripLookDistinct) {
   struct Strip {
     std::string section, key;
     int frames;
@@ -255,7 +260,7 @@ TEST_F(SkinPackage, StatesOfEveryStripLookDistinct) {
   }
 }
 
-TEST_F(SkinPackage, TitleButtonsCloseMaximiseRestoreMinimiseIconAndHelpEachWithFourFrames) {
+TEST_P(SkinPackage, TitleButtonsCloseMaximiseRestoreMinimiseIconAndHelpEachWithFourFrames) {
   std::multiset<int> actions;
   int maximise_visibility = 0, restore_visibility = 0;
   for (const std::string& s : TitleButtonSections()) {
@@ -270,7 +275,7 @@ TEST_F(SkinPackage, TitleButtonsCloseMaximiseRestoreMinimiseIconAndHelpEachWithF
   EXPECT_EQ(restore_visibility, 1);
 }
 
-TEST_F(SkinPackage, ColourTableAndNameAreComplete) {
+TEST_P(SkinPackage, ColourTableAndNameAreComplete) {
   EXPECT_FALSE(Value("TitlebarSkin", "SkinName").empty());
   for (const char* key : {"WindowText", "ButtonFace", "Scrollbar", "HilightText", "Hilight", "Menubar", "Menu", "MenuText",
                           "ButtonText", "ButtonHilight", "Buttonlight", "ButtonShadow", "ButtonDkShadow", "MenuBarText",
@@ -281,7 +286,7 @@ TEST_F(SkinPackage, ColourTableAndNameAreComplete) {
 }
 
 // The built-in "TRACK" and "TRACKVERT" elements take the place of sections the skin leaves out.
-TEST_F(SkinPackage, DefinesNoTrackSection) {
+TEST_P(SkinPackage, DefinesNoTrackSection) {
   std::vector<std::string> sections;
   definition_.ReadSections(sections);
   for (const std::string& s : sections) {
@@ -291,6 +296,8 @@ TEST_F(SkinPackage, DefinesNoTrackSection) {
     EXPECT_NE(lower, "trackvert");
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(BuiltIn, SkinPackage, ::testing::ValuesIn(kBuiltInSkins), BuiltInSkinName);
 
 TEST(SkinColourText, ReadsNumbersAsTheSkinReaderDoes) {
   struct Case {
@@ -379,6 +386,24 @@ TEST(SkinArt, GeneratingTwiceGivesIdenticalBytes) {
   EXPECT_EQ(res1.size(), 3u);
   EXPECT_TRUE(res1 == res2);
   fs::remove_all(base);
+}
+
+}  // namespace
+}  // namespace zembrel::testing
+
+namespace zembrel::testing {
+namespace {
+
+// The dark definition is the light one with some values replaced: everything else, comments and
+// line ends included, stays as it is, and a key the light one lacks is refused, not added.
+TEST(SkinArt, AnOverlayReplacesValuesAndRefusesUnknownKeys) {
+  const std::string base = "; skin\r\n[Colours]\r\nMenu=1 2 3\r\nMenuText = 4 5 6\r\n[Other]\r\nMenu=7 8 9\r\n";
+  EXPECT_EQ(skinart::OverlayDefinition(base, "[Colours]\nMenuText=9 9 9\n; note\n"),
+            "; skin\r\n[Colours]\r\nMenu=1 2 3\r\nMenuText =9 9 9\r\n[Other]\r\nMenu=7 8 9\r\n");
+  EXPECT_EQ(skinart::OverlayDefinition(base, ""), base);
+  EXPECT_THROW(skinart::OverlayDefinition(base, "[Colours]\nMenuTxt=1 1 1\n"), std::runtime_error);
+  EXPECT_THROW(skinart::OverlayDefinition(base, "[Missing]\nMenu=1 1 1\n"), std::runtime_error);
+  EXPECT_THROW(skinart::OverlayDefinition(base, "[Colours]\nno equals sign\n"), std::runtime_error);
 }
 
 }  // namespace
